@@ -1,0 +1,58 @@
+#pragma once
+#include "core/app_paths.h"
+#include "core/crypt_api.h"
+#include "core/host.h"
+
+#include <cstdint>
+#include <pugixml.hpp>
+#include <string>
+#include <unordered_map>
+
+namespace examsim {
+
+// Everything process-wide: the data documents, the message catalogue, the two
+// ciphers, the step traces, counters and flags. Members start empty and live
+// as long as the context; the program has one (instance()), tests make their own.
+struct AppContext {
+    AppPaths paths;
+    Host host;
+
+    pugi::xml_document productDoc;
+    pugi::xml_document systemDoc;
+    pugi::xml_document reportDoc;
+    pugi::xml_document bankDoc;
+    pugi::xml_document answerDoc;
+    pugi::xml_document quizDoc;
+    pugi::xml_document tipDoc;
+    pugi::xml_document savedExamDoc;
+
+    std::unordered_map<std::string, std::string> catalogue;
+
+    clsCryptAPI dataCipher;
+    clsCryptAPI movieCipher;
+
+    std::string loadTrace;
+    std::string reportTrace;
+
+    std::int16_t practiceCount = 0;
+    bool modeScreenReady = false;
+    std::string versionCode;
+    std::string sku;
+    std::string validateValue;
+
+    bool screen1024 = false;
+    float horizontalScale = 1.0f;
+    float verticalScale = 1.0f;
+    std::int16_t contentSize = 0;
+    std::string windowTitle;
+
+    static AppContext& instance();
+};
+
+// The screen-1024 flag and the scales from the screen's size in pixels.
+void computeScreenScale(AppContext& ctx);
+
+// The application help file and the default mouse pointer.
+void initScreenAndHelp(AppContext& ctx);
+
+}  // namespace examsim

@@ -1,0 +1,66 @@
+#include "core/app_paths.h"
+
+#include <algorithm>
+#include <system_error>
+#include <vector>
+
+namespace examsim {
+namespace {
+
+std::vector<std::string_view> splitParts(std::string_view relative) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= relative.size(); ++i) {
+        if (i == relative.size() || relative[i] == '\\' || relative[i] == '/') {
+            if (i > start) parts.push_back(relative.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return parts;
+}
+
+}  // namespace
+
+AppPaths::AppPaths(std::filesystem::path folder) { setFolder(std::move(folder)); }
+
+void AppPaths::setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
+
+std::filesystem::path AppPaths::resolve(std::string_view relative) const {
+    std::filesystem::path p = folder_;
+    for (std::string_view part : splitParts(relative)) p /= std::filesystem::path(std::string(part));
+    return p;
+}
+
+std::optional<std::filesystem::path> AppPaths::fileIn(std::string_view subfolder, std::string_view name) const {
+    if (name.empty() || name == "." || name == "..") return std::nullopt;
+    if (name.find_first_of("\\/:") != std::string_view::npos) return std::nullopt;
+    if (name.find('\0') != std::string_view::npos) return std::nullopt;
+    return resolve(subfolder) / std::filesystem::path(std::string(name));
+}
+
+std::optional<std::filesystem::path> AppPaths::confined(std::string_view relative) const {
+    if (relative.find(':') != std::string_view::npos) return std::nullopt;
+    if (relative.find('\0') != std::string_view::npos) return std::nullopt;
+    const auto parts = splitParts(relative);
+    if (parts.empty()) return std::nullopt;
+    for (std::string_view part : parts)
+        if (part == "..") return std::nullopt;
+    std::filesystem::path p = resolve(relative);
+    // A link inside the folder may still point out of it.
+    std::error_code ec;
+    const auto real = std::filesystem::weakly_canonical(p, ec);
+    const auto root = std::filesystem::weakly_canonical(folder_, ec);
+    if (!ec) {
+        auto [r, _] = std::mismatch(root.begin(), root.end(), real.begin(), real.end());
+        if (r != root.end()) return std::nullopt;
+    }
+    return p;
+}
+
+std::filesystem::path executableFolder() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path{} : exe.parent_path();
+}
+
+}  // namespace examsim

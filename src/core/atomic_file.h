@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+
+namespace examsim {
+
+class FileWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Replaces `target` with `bytes`: a temporary file in the same folder is
+// written, flushed to disk and renamed over the target, so a crash or a full
+// disk leaves either the old file or the new one, never a torn one.
+// Throws FileWriteError; the temporary file is removed on every failure.
+void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Test seam: called before each write step with its name ("open", "write",
+// "sync", "rename"); returning false makes that step fail.
+using WriteFaultHook = std::function<bool(std::string_view step)>;
+void setWriteFaultHook(WriteFaultHook hook);
+
+}  // namespace examsim

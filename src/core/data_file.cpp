@@ -1,0 +1,63 @@
+#include "core/data_file.h"
+
+#include "core/app_context.h"
+#include "core/atomic_file.h"
+#include "core/encoding.h"
+#include "core/messages.h"
+
+namespace examsim {
+
+std::filesystem::path dataFilePath(const AppContext& ctx, std::string_view name) {
+    return ctx.paths.resolve("/Database/" + std::string(name) + ".wlb");
+}
+
+XmlParseOutcome loadDataDocument(AppContext& ctx, std::string_view name, pugi::xml_document& doc) {
+    const std::string text = ctx.dataCipher.DecryptFile(
+        dataFilePath(ctx, name), ctx.paths.resolve("/Database/" + std::string(name) + ".xml"), kPassPhrase);
+    return parseXml(doc, text);
+}
+
+std::string crlfLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 32);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::string storedBytes(const pugi::xml_node& doc) {
+    return utf8ToCp1252Lossy(crlfLineBreaks(xmlText(doc)));
+}
+
+void saveDataDocument(AppContext& ctx, const pugi::xml_node& doc, std::string_view name) {
+    std::string bytes = storedBytes(doc);
+    ctx.dataCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}, kPassPhrase);
+    writeFileAtomically(dataFilePath(ctx, name), bytes);
+}
+
+void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::path& plainFile, std::string_view) {
+    text = crlfLineBreaks(text);
+    std::string ansi;
+    if (!utf8ToCp1252(text, ansi)) {
+        text = stripNonAscii(text);
+        ansi = utf8ToCp1252Lossy(text);
+    }
+    try {
+        writeFileAtomically(plainFile, ansi);
+    } catch (const FileWriteError&) {
+        showMessage(ctx, "si13", msg::OkOnly);
+        if (ctx.host.program) ctx.host.program->endProgram(1);
+        throw;
+    }
+}
+
+}  // namespace examsim

@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace examsim {
+
+// Plain data on disk is Windows-1252; text inside the program is UTF-8.
+
+// Every byte converts; the five bytes Windows-1252 leaves undefined become the
+// control characters of the same number, as the platform's own conversion does.
+std::string cp1252ToUtf8(std::string_view ansi);
+
+// False (and `out` incomplete) when the text holds a character that
+// Windows-1252 cannot hold, or is not valid UTF-8.
+bool utf8ToCp1252(std::string_view utf8, std::string& out);
+
+// As above, dropping every character that cannot be held.
+std::string utf8ToCp1252Lossy(std::string_view utf8);
+
+// The text without the characters that Windows-1252 cannot hold (UTF-8 in and out).
+std::string stripNonAscii(std::string_view utf8);
+
+}  // namespace examsim

@@ -1,0 +1,27 @@
+#include "core/file_io.h"
+
+#include <fstream>
+
+namespace examsim {
+namespace {
+
+template <typename Buffer>
+bool readInto(const std::filesystem::path& path, Buffer& out) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return false;
+    const std::streamoff size = in.tellg();
+    if (size < 0) return false;
+    out.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size)) return false;
+    return true;
+}
+
+}  // namespace
+
+bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out) { return readInto(path, out); }
+bool readWholeFile(const std::filesystem::path& path, std::string& out) { return readInto(path, out); }
+
+}  // namespace examsim

@@ -1,0 +1,99 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+namespace examsim {
+
+// The few ways the logic reaches the user. The desktop layer implements
+// them; tests fake them.
+
+// Message box styles and answers, numbered as the stored data and callers use them.
+namespace msg {
+inline constexpr int OkOnly = 0;
+inline constexpr int OkCancel = 1;
+inline constexpr int YesNo = 4;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+}  // namespace msg
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows a modal box and returns the button pressed (msg::Ok, msg::Yes, ...).
+    virtual int show(const std::string& text, int style, const std::string& title) = 0;
+};
+
+class LinkOpener {
+public:
+    virtual ~LinkOpener() = default;
+    // A web or mail link, or a file inside the application folder. Never starts a program.
+    virtual void openLink(const std::string& target) = 0;
+};
+
+struct MailMessage {
+    std::string to;
+    std::string cc;
+    std::string subject;
+    std::string htmlBody;
+    std::filesystem::path attachment;
+};
+
+class Mailer {
+public:
+    virtual ~Mailer() = default;
+    // False when no mail program took the message.
+    virtual bool send(const MailMessage& mail) = 0;
+};
+
+class ProgramControl {
+public:
+    virtual ~ProgramControl() = default;
+    // Closes every window and ends the process; runs no further code of the caller.
+    [[noreturn]] virtual void endProgram(int exitCode) = 0;
+};
+
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+class ScreenServices {
+public:
+    virtual ~ScreenServices() = default;
+    virtual ScreenSize screenPixels() = 0;
+    virtual void setApplicationHelpFile(const std::filesystem::path& helpFile) = 0;
+    virtual void resetMousePointer() = 0;
+};
+
+// A screen's movie as the logic sees it.
+class Movie {
+public:
+    virtual ~Movie() = default;
+    virtual void LoadMovie(int layer, const std::filesystem::path& file) = 0;
+    virtual void SetVariable(const std::string& name, const std::string& value) = 0;
+    virtual std::string GetVariable(const std::string& name) = 0;
+    virtual void GotoFrame(int frame) = 0;
+    virtual void TGotoFrame(const std::string& target, int frame) = 0;
+    virtual int FrameNum() = 0;
+    virtual void Rewind() = 0;
+    virtual void Stop() = 0;
+};
+
+// What the logic holds of the desktop; any member may be left empty in tests
+// that do not reach it.
+struct Host {
+    MessageBoxes* messages = nullptr;
+    LinkOpener* links = nullptr;
+    Mailer* mail = nullptr;
+    ProgramControl* program = nullptr;
+    ScreenServices* screen = nullptr;
+};
+
+}  // namespace examsim

@@ -1,0 +1,106 @@
+#include "core/xml.h"
+
+#include <sstream>
+#include <vector>
+
+namespace examsim {
+namespace {
+
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments;
+
+struct StringWriter : pugi::xml_writer {
+    std::string out;
+    void write(const void* data, std::size_t size) override { out.append(static_cast<const char*>(data), size); }
+};
+
+XmlParseOutcome outcome(pugi::xml_document& doc, const pugi::xml_parse_result& r, std::string_view text) {
+    XmlParseOutcome o;
+    if (r) {
+        o.ok = true;
+        return o;
+    }
+    o.description = r.description();
+    o.line = 1;
+    o.column = 1;
+    const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(std::max<std::ptrdiff_t>(r.offset, 0)), text.size());
+    for (std::size_t i = 0; i < end; ++i) {
+        if (text[i] == '\n') {
+            ++o.line;
+            o.column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++o.column;
+        }
+    }
+    doc.reset();
+    return o;
+}
+
+void collectText(const pugi::xml_node& node, std::string& out) {
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        const auto type = child.type();
+        if (type == pugi::node_pcdata || type == pugi::node_cdata)
+            out += child.value();
+        else if (type == pugi::node_element)
+            collectText(child, out);
+    }
+}
+
+}  // namespace
+
+XmlParseOutcome parseXml(pugi::xml_document& doc, std::string_view text) {
+    doc.reset();
+    const auto r = doc.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
+    return outcome(doc, r, text);
+}
+
+std::string xmlText(const pugi::xml_node& node) {
+    StringWriter w;
+    node.print(w, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return std::move(w.out);
+}
+
+std::string textContent(const pugi::xml_node& node) {
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return node.value();
+    std::string out;
+    collectText(node, out);
+    return out;
+}
+
+pugi::xml_node firstNamed(const pugi::xml_node& from, std::string_view name) {
+    if (!from) return {};
+    if (from.type() == pugi::node_element && name == from.name()) return from;
+    pugi::xml_node node = from.first_child();
+    while (node) {
+        if (node.type() == pugi::node_element && name == node.name()) return node;
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node && !node.next_sibling() && node != from) node = node.parent();
+        if (!node || node == from) break;
+        node = node.next_sibling();
+    }
+    return {};
+}
+
+pugi::xpath_node_set selectAll(const pugi::xml_node& context, const char* expression, XPathVars vars) {
+    pugi::xpath_variable_set set;
+    for (const auto& [name, value] : vars) set.set(name, std::string(value).c_str());
+    pugi::xpath_query query(expression, vars.size() ? &set : nullptr);
+    return query.evaluate_node_set(context);
+}
+
+pugi::xml_node selectFirst(const pugi::xml_node& context, const char* expression, XPathVars vars) {
+    const auto nodes = selectAll(context, expression, vars);
+    if (nodes.empty()) return {};
+    return nodes.first().node();
+}
+
+std::size_t utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+}  // namespace examsim

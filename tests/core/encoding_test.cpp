@@ -1,0 +1,100 @@
+#include "core/app_context.h"
+#include "core/data_file.h"
+#include "core/encoding.h"
+#include "support/fakes.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace examsim;
+using namespace examsim::test;
+
+TEST(Encoding, Windows1252RoundTripsThroughUtf8) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    const std::string utf8 = cp1252ToUtf8(all);
+    std::string back;
+    ASSERT_TRUE(utf8ToCp1252(utf8, back));
+    EXPECT_EQ(back, all);
+    EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign
+    EXPECT_EQ(cp1252ToUtf8("\x93q\x94"), "\xE2\x80\x9Cq\xE2\x80\x9D");
+}
+
+TEST(Encoding, CharactersOutsideTheCodePageAreDroppedByStripNonAscii) {
+    const std::string text = "a\xE2\x9C\x93" "b\xC3\xA9" "c\xF0\x9F\x98\x80" "d";  // a✓béc😀d
+    std::string out;
+    EXPECT_FALSE(utf8ToCp1252(text, out));
+    EXPECT_EQ(stripNonAscii(text), "ab\xC3\xA9" "cd");
+    EXPECT_EQ(stripNonAscii("\xE2\x9C\x93"), "");
+}
+
+class DataDocuments : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ctx.paths.setFolder(t.path());
+        std::filesystem::create_directories(t / "Database");
+        host.attach(ctx);
+    }
+    TempFolder t;
+    AppContext ctx;
+    FakeHost host;
+};
+
+TEST_F(DataDocuments, AccentsEuroAndQuotesRoundTripThroughSaveAndLoad) {
+    pugi::xml_document doc;
+    const std::string text = "<r a=\"\xE2\x80\x9Cq\xE2\x80\x9D\"><t>caf\xC3\xA9 \xE2\x82\xAC 5</t></r>";
+    ASSERT_TRUE(parseXml(doc, text));
+    saveDataDocument(ctx, doc, "Sample");
+    const std::string stored = readFile(t / "Database" / "Sample.wlb");
+    EXPECT_EQ(stored.size(), storedBytes(doc).size());
+
+    pugi::xml_document back;
+    ASSERT_TRUE(loadDataDocument(ctx, "Sample", back));
+    EXPECT_EQ(xmlText(back), text);
+}
+
+TEST_F(DataDocuments, StoredTextIsWindows1252WithCrLfLineBreaks) {
+    pugi::xml_document doc;
+    ASSERT_TRUE(parseXml(doc, "<r>one\ntwo\r\nthree\xC3\xA9</r>"));
+    EXPECT_EQ(storedBytes(doc), "<r>one\r\ntwo\r\nthree\xE9</r>");
+}
+
+TEST_F(DataDocuments, ACharacterOutsideTheCodePageIsDroppedNotFatal) {
+    pugi::xml_document doc;
+    ASSERT_TRUE(parseXml(doc, "<r>ok \xE2\x9C\x93 caf\xC3\xA9</r>"));
+    saveDataDocument(ctx, doc, "Tick");
+    pugi::xml_document back;
+    ASSERT_TRUE(loadDataDocument(ctx, "Tick", back));
+    EXPECT_EQ(textContent(back.first_child()), "ok  caf\xC3\xA9");
+    EXPECT_TRUE(host.messages.shown.empty());
+}
+
+TEST_F(DataDocuments, TextThatDoesNotParseLeavesTheDocumentEmpty) {
+    writeFile(t / "Database" / "Bad.wlb", std::string(10, 'x'));
+    pugi::xml_document doc;
+    ASSERT_TRUE(parseXml(doc, "<old/>"));
+    const auto r = loadDataDocument(ctx, "Bad", doc);
+    EXPECT_FALSE(r);
+    EXPECT_FALSE(doc.first_child());
+}
+
+TEST_F(DataDocuments, MissingDataFileRaisesTheSourceError) {
+    pugi::xml_document doc;
+    EXPECT_THROW(loadDataDocument(ctx, "Nothing", doc), CryptError);
+}
+
+TEST_F(DataDocuments, WriteXmlFileNormalisesLineBreaksAndFallsBackToStrippedText) {
+    std::string text = "<a>\xE2\x9C\x93 \xC3\xA9\nx</a>";
+    writeXMLFile(ctx, text, t / "Database" / "simulator", "test");
+    EXPECT_EQ(text, "<a> \xC3\xA9\r\nx</a>");
+    EXPECT_EQ(readFile(t / "Database" / "simulator"), "<a> \xE9\r\nx</a>");
+}
+
+TEST_F(DataDocuments, WriteXmlFileFailureShowsSi13AndEndsTheProgram) {
+    ctx.catalogue["si13"] = "cannot write";
+    std::string text = "<a/>";
+    EXPECT_THROW(writeXMLFile(ctx, text, t / "no-such-folder" / "simulator", "test"), ProgramEnded);
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_EQ(host.messages.shown[0].text, "cannot write");
+    EXPECT_EQ(host.program.endCount, 1);
+}

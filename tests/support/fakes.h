@@ -1,0 +1,90 @@
+#pragma once
+#include "core/app_context.h"
+#include "core/host.h"
+
+#include <deque>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace examsim::test {
+
+struct ShownMessage {
+    std::string text;
+    int style;
+    std::string title;
+};
+
+// Records every box; answers from a queue (msg::Ok when it is empty).
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    int show(const std::string& text, int style, const std::string& title) override;
+    std::vector<ShownMessage> shown;
+    std::deque<int> answers;
+};
+
+class FakeLinkOpener : public LinkOpener {
+public:
+    void openLink(const std::string& target) override { opened.push_back(target); }
+    std::vector<std::string> opened;
+};
+
+class FakeMailer : public Mailer {
+public:
+    bool send(const MailMessage& mail) override;
+    std::vector<MailMessage> sent;
+    bool succeed = true;
+};
+
+// Thrown instead of ending the process, so a test can see the program end.
+struct ProgramEnded : std::runtime_error {
+    explicit ProgramEnded(int code) : std::runtime_error("program ended"), exitCode(code) {}
+    int exitCode;
+};
+
+class FakeProgramControl : public ProgramControl {
+public:
+    [[noreturn]] void endProgram(int exitCode) override;
+    int endCount = 0;
+};
+
+class FakeScreen : public ScreenServices {
+public:
+    ScreenSize screenPixels() override { return size; }
+    void setApplicationHelpFile(const std::filesystem::path& p) override { helpFile = p; }
+    void resetMousePointer() override { ++pointerResets; }
+    ScreenSize size{1024, 768};
+    std::filesystem::path helpFile;
+    int pointerResets = 0;
+};
+
+// Movie whose variables are a map; every call is logged in order.
+class FakeMovie : public Movie {
+public:
+    void LoadMovie(int layer, const std::filesystem::path& file) override;
+    void SetVariable(const std::string& name, const std::string& value) override;
+    std::string GetVariable(const std::string& name) override;
+    void GotoFrame(int frame) override;
+    void TGotoFrame(const std::string& target, int frame) override;
+    int FrameNum() override { return frame; }
+    void Rewind() override;
+    void Stop() override { log.push_back("Stop"); }
+
+    std::map<std::string, std::string> vars;
+    std::vector<std::pair<std::string, std::string>> sets;  // in order
+    std::vector<std::string> log;
+    int frame = 0;
+};
+
+// A context wired to all the fakes, rooted at a folder.
+struct FakeHost {
+    FakeMessageBoxes messages;
+    FakeLinkOpener links;
+    FakeMailer mail;
+    FakeProgramControl program;
+    FakeScreen screen;
+    void attach(AppContext& ctx);
+};
+
+}  // namespace examsim::test

@@ -1,0 +1,40 @@
+#include "core/crypt_api.h"
+#include "pack.h"
+
+#include <iostream>
+#include <string>
+
+namespace {
+
+int usage() {
+    std::cerr << "usage:\n"
+                 "  examsim-pack encipher <plain file> <container.wlb>\n"
+                 "  examsim-pack decipher <container.wlb> <plain file>\n"
+                 "  examsim-pack assemble <product folder> <application folder>\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) return usage();
+    const std::string verb = argv[1];
+    try {
+        if (verb == "encipher")
+            examsim::pack::encipher(argv[2], argv[3]);
+        else if (verb == "decipher")
+            examsim::pack::decipher(argv[2], argv[3]);
+        else if (verb == "assemble") {
+            std::cout << "assembling " << argv[3] << " from " << argv[2] << "\n";
+            examsim::pack::assemble(argv[2], argv[3], std::cout);
+        } else
+            return usage();
+    } catch (const examsim::pack::PackError& e) {
+        std::cerr << "examsim-pack: " << e.what() << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "examsim-pack: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

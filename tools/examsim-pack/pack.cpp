@@ -1,0 +1,132 @@
+#include "pack.h"
+
+#include "core/atomic_file.h"
+#include "core/crypt_api.h"
+#include "core/data_file.h"
+#include "core/encoding.h"
+#include "core/file_io.h"
+#include "core/xml.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <unistd.h>
+#include <vector>
+
+namespace examsim::pack {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readSource(const fs::path& p) {
+    std::string text;
+    if (!readWholeFile(p, text)) throw PackError(p.string() + ": cannot read the file (missing or not a file)");
+    return text;
+}
+
+void writeContainer(const fs::path& target, std::string bytes) {
+    clsCryptAPI cipher;
+    cipher.EncryptByte({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}, kPassPhrase);
+    fs::create_directories(target.parent_path());
+    writeFileAtomically(target, bytes);
+}
+
+std::vector<fs::path> filesWithExtension(const fs::path& folder, const std::string& ext) {
+    std::vector<fs::path> out;
+    if (!fs::is_directory(folder)) return out;
+    for (const auto& e : fs::directory_iterator(folder))
+        if (e.is_regular_file() && e.path().extension() == ext) out.push_back(e.path());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+void checkXml(const std::string& utf8, const fs::path& source) {
+    pugi::xml_document doc;
+    const auto r = parseXml(doc, utf8);
+    if (!r)
+        throw PackError(source.string() + ":" + std::to_string(r.line) + ":" + std::to_string(r.column) +
+                        ": XML does not parse: " + r.description);
+}
+
+void copyTree(const fs::path& from, const fs::path& to, std::ostream& log) {
+    if (!fs::is_directory(from)) return;
+    std::size_t n = 0;
+    for (const auto& e : fs::recursive_directory_iterator(from)) {
+        if (!e.is_regular_file()) continue;
+        const fs::path target = to / fs::relative(e.path(), from);
+        fs::create_directories(target.parent_path());
+        fs::copy_file(e.path(), target, fs::copy_options::overwrite_existing);
+        ++n;
+    }
+    log << "  files: " << n << " copied\n";
+}
+
+void compileHelp(const fs::path& helpSources, const fs::path& appFolder, std::ostream& log) {
+    const auto projects = filesWithExtension(helpSources, ".hhp");
+    if (projects.empty()) return;
+    const fs::path work = fs::temp_directory_path() / ("examsim-help-" + std::to_string(::getpid()));
+    fs::remove_all(work);
+    fs::copy(helpSources, work, fs::copy_options::recursive);
+    const fs::path project = work / projects.front().filename();
+    const std::string cmd = "cd '" + work.string() + "' && chmcmd '" + project.filename().string() + "' > chmcmd.log 2>&1";
+    if (std::system(cmd.c_str()) != 0) {
+        const std::string out = readSource(work / "chmcmd.log");
+        fs::remove_all(work);
+        throw PackError(projects.front().string() + ": chmcmd failed:\n" + out);
+    }
+    fs::path chm = project;
+    chm.replace_extension(".chm");
+    if (!fs::exists(chm)) {
+        fs::remove_all(work);
+        throw PackError(projects.front().string() + ": chmcmd wrote no .chm file");
+    }
+    fs::create_directories(appFolder / "Help");
+    fs::copy_file(chm, appFolder / "Help" / "Help.chm", fs::copy_options::overwrite_existing);
+    fs::copy_file(chm, appFolder / "Help" / "help.chm", fs::copy_options::overwrite_existing);
+    fs::remove_all(work);
+    log << "  help: " << chm.filename().string() << " compiled\n";
+}
+
+}  // namespace
+
+std::string storedForm(const std::string& utf8, const fs::path& source) {
+    std::string ansi;
+    if (!utf8ToCp1252(crlfLineBreaks(utf8), ansi))
+        throw PackError(source.string() + ": holds a character that Windows-1252 cannot store (or is not UTF-8)");
+    return ansi;
+}
+
+void encipher(const fs::path& plain, const fs::path& container) { writeContainer(container, readSource(plain)); }
+
+void decipher(const fs::path& container, const fs::path& plain) {
+    std::string bytes = readSource(container);
+    clsCryptAPI cipher;
+    cipher.DecryptByte({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}, kPassPhrase);
+    writeFileAtomically(plain, bytes);
+}
+
+void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& log) {
+    if (!fs::is_directory(product)) throw PackError(product.string() + ": no such product folder");
+    const auto dataFiles = filesWithExtension(product / "data", ".xml");
+    if (dataFiles.empty()) throw PackError((product / "data").string() + ": no data files (*.xml)");
+
+    // Check every source before writing anything.
+    std::vector<std::pair<fs::path, std::string>> data;
+    for (const auto& f : dataFiles) {
+        std::string text = readSource(f);
+        checkXml(text, f);
+        data.emplace_back(f, storedForm(text, f));
+    }
+    std::vector<std::pair<fs::path, std::string>> movies;
+    for (const auto& f : filesWithExtension(product / "movies", ".html"))
+        movies.emplace_back(f, storedForm(readSource(f), f));
+
+    fs::create_directories(appFolder / "Database");
+    for (auto& [f, bytes] : data) writeContainer(appFolder / "Database" / (f.stem().string() + ".wlb"), std::move(bytes));
+    log << "  data: " << data.size() << " files enciphered\n";
+    for (auto& [f, bytes] : movies) writeContainer(appFolder / (f.stem().string() + ".wlb"), std::move(bytes));
+    log << "  movies: " << movies.size() << " enciphered\n";
+    copyTree(product / "files", appFolder, log);
+    compileHelp(product / "help", appFolder, log);
+}
+
+}  // namespace examsim::pack

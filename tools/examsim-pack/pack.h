@@ -1,0 +1,27 @@
+#pragma once
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+namespace examsim::pack {
+
+// Thrown for input the tool refuses; the message is shown as it is.
+struct PackError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+void encipher(const std::filesystem::path& plain, const std::filesystem::path& container);
+void decipher(const std::filesystem::path& container, const std::filesystem::path& plain);
+
+// Builds an application folder from a product's readable sources:
+//   data/*.xml      -> Database/<name>.wlb
+//   movies/*.html   -> <name>.wlb
+//   files/**        -> copied as they are (pages, pictures, stylesheets)
+//   help/*.hhp      -> Help/Help.chm and Help/help.chm, compiled with chmcmd
+void assemble(const std::filesystem::path& product, const std::filesystem::path& appFolder, std::ostream& log);
+
+// The stored form of a UTF-8 source text: Windows-1252 with CR LF line
+// breaks. Refuses text that the code page cannot hold.
+std::string storedForm(const std::string& utf8, const std::filesystem::path& source);
+
+}  // namespace examsim::pack
