@@ -1,0 +1,21 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+namespace examsim {
+
+struct AppContext;
+
+// Addresses of the makers' support, used by the problem-report mail.
+inline constexpr const char* kSupportAddress = "support@examsim.example.org";
+inline constexpr const char* kBugReportAddress = "bugs@examsim.example.org";
+
+// The error log: application folder + "\errorLog.txt".
+std::filesystem::path errorLogPath(const AppContext& ctx);
+
+// Writes the trace as the whole error log (atomically, Windows-1252), offers
+// it to the makers through the mail program, tells the user where to send it
+// when no mail program took it, and ends the program. Does not return.
+[[noreturn]] void reportFatalError(AppContext& ctx, std::string& trace, const std::filesystem::path& logFile);
+
+}  // namespace examsim

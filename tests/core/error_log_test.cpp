@@ -1,0 +1,51 @@
+#include "core/app_context.h"
+#include "core/error_log.h"
+#include "support/fakes.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace examsim;
+using namespace examsim::test;
+
+class FatalError : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ctx.paths.setFolder(t.path());
+        host.attach(ctx);
+    }
+    TempFolder t;
+    AppContext ctx;
+    FakeHost host;
+};
+
+TEST_F(FatalError, WritesTheWholeTraceMailsItAndEnds) {
+    ctx.windowTitle = "Network Essentials Exam Simulator";
+    std::string trace = "lqb_slqb_1lqb_2lqb_3lqb_4:<not xml \xE2\x82\xAC";
+    EXPECT_THROW(reportFatalError(ctx, trace, errorLogPath(ctx)), ProgramEnded);
+    EXPECT_EQ(readFile(t / "errorLog.txt"), "lqb_slqb_1lqb_2lqb_3lqb_4:<not xml \x80");
+    ASSERT_EQ(host.mail.sent.size(), 1u);
+    EXPECT_EQ(host.mail.sent[0].subject, "Bug Report: :Network Essentials Exam Simulator");
+    EXPECT_EQ(host.mail.sent[0].to, kSupportAddress);
+    EXPECT_EQ(host.mail.sent[0].cc, kBugReportAddress);
+    EXPECT_EQ(host.mail.sent[0].attachment, t / "errorLog.txt");
+    EXPECT_TRUE(host.messages.shown.empty());
+    EXPECT_EQ(host.program.endCount, 1);
+}
+
+TEST_F(FatalError, WithoutAMailProgramTheUserIsToldWhereToSendTheLog) {
+    host.mail.succeed = false;
+    std::string trace = "sv_0#sv_1#";
+    EXPECT_THROW(reportFatalError(ctx, trace, errorLogPath(ctx)), ProgramEnded);
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_EQ(host.messages.shown[0].text.rfind("Error!!! Please send errorLog.txt to ", 0), 0u);
+    EXPECT_EQ(host.messages.shown[0].title, "");
+    EXPECT_EQ(readFile(t / "errorLog.txt"), "sv_0#sv_1#");
+    EXPECT_EQ(host.mail.sent[0].subject, "Bug Report: :");  // before the mode screen set a title
+}
+
+TEST_F(FatalError, AnUnwritableLogTravelsToTheCaller) {
+    std::string trace = "x";
+    EXPECT_THROW(reportFatalError(ctx, trace, t / "missing-folder" / "errorLog.txt"), std::exception);
+    EXPECT_EQ(host.program.endCount, 0);
+}
