@@ -7,6 +7,10 @@ AppContext& AppContext::instance() {
     return ctx;
 }
 
+std::filesystem::path currentTestFilePath(const AppContext& ctx) {
+    return ctx.paths.resolve("\\Database\\" + ctx.currentTestFileName);
+}
+
 void computeScreenScale(AppContext& ctx) {
     if (!ctx.host.screen) return;
     const ScreenSize s = ctx.host.screen->screenPixels();

@@ -46,8 +46,15 @@ struct AppContext {
     std::int16_t contentSize = 0;
     std::string windowTitle;
 
+    // The test being handed between builders, screens and the saved exam.
+    std::string currentTestFileName = "simulator";
+    std::string currentModeLabel;
+
     static AppContext& instance();
 };
+
+// The current test file: application folder + "\Database\" + its name.
+std::filesystem::path currentTestFilePath(const AppContext& ctx);
 
 // The screen-1024 flag and the scales from the screen's size in pixels.
 void computeScreenScale(AppContext& ctx);

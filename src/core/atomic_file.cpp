@@ -18,13 +18,17 @@ WriteFaultHook& faultHook() {
 
 bool allowed(std::string_view step) { return !faultHook() || faultHook()(step); }
 
+constexpr std::size_t kSuffixLength = 10;
+
 std::string randomSuffix() {
     static thread_local std::mt19937_64 gen{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::string s;
-    for (int i = 0; i < 10; ++i) s.push_back(digits[gen() % 36]);
+    for (std::size_t i = 0; i < kSuffixLength; ++i) s.push_back(digits[gen() % 36]);
     return s;
 }
+
+std::string temporaryPrefix(const std::filesystem::path& target) { return "." + target.filename().string() + ".tmp-"; }
 
 [[noreturn]] void fail(const std::filesystem::path& target, const char* what, int err) {
     throw FileWriteError("cannot write " + target.string() + ": " + what + ": " + std::strerror(err));
@@ -46,7 +50,7 @@ void writeFileAtomically(const std::filesystem::path& target, std::span<const st
     std::filesystem::path temp;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = folder / ("." + target.filename().string() + ".tmp-" + randomSuffix());
+        temp = folder / (temporaryPrefix(target) + randomSuffix());
         if (!allowed("open")) fail(target, "open", EACCES);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0 && errno != EEXIST) fail(target, "open", errno);
@@ -84,6 +88,19 @@ void writeFileAtomically(const std::filesystem::path& target, std::span<const st
         fail(target, "rename", err);
     }
     syncFolder(folder);
+}
+
+void removeAbandonedTemporaries(const std::filesystem::path& target) {
+    const std::string prefix = temporaryPrefix(target);
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    std::error_code ec;
+    for (auto it = std::filesystem::directory_iterator(folder, ec); !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == prefix.size() + kSuffixLength && name.compare(0, prefix.size(), prefix) == 0) {
+            std::error_code ignored;
+            std::filesystem::remove(it->path(), ignored);
+        }
+    }
 }
 
 void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {

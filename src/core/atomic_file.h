@@ -20,6 +20,10 @@ public:
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
+// Deletes the temporaries of `target` that a write killed before its rename
+// left in the folder; never throws.
+void removeAbandonedTemporaries(const std::filesystem::path& target);
+
 // Test seam: called before each write step with its name ("open", "write",
 // "sync", "rename"); returning false makes that step fail.
 using WriteFaultHook = std::function<bool(std::string_view step)>;

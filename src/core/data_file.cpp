@@ -12,8 +12,11 @@ std::filesystem::path dataFilePath(const AppContext& ctx, std::string_view name)
 }
 
 XmlParseOutcome loadDataDocument(AppContext& ctx, std::string_view name, pugi::xml_document& doc) {
-    const std::string text = ctx.dataCipher.DecryptFile(
-        dataFilePath(ctx, name), ctx.paths.resolve("/Database/" + std::string(name) + ".xml"), kPassPhrase);
+    return loadDataDocumentAt(ctx, dataFilePath(ctx, name), doc);
+}
+
+XmlParseOutcome loadDataDocumentAt(AppContext& ctx, const std::filesystem::path& container, pugi::xml_document& doc) {
+    const std::string text = ctx.dataCipher.DecryptFile(container, {}, kPassPhrase);
     return parseXml(doc, text);
 }
 
@@ -39,9 +42,14 @@ std::string storedBytes(const pugi::xml_node& doc) {
 }
 
 void saveDataDocument(AppContext& ctx, const pugi::xml_node& doc, std::string_view name) {
+    saveDataDocumentAt(ctx, doc, dataFilePath(ctx, name));
+}
+
+void saveDataDocumentAt(AppContext& ctx, const pugi::xml_node& doc, const std::filesystem::path& container) {
     std::string bytes = storedBytes(doc);
     ctx.dataCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}, kPassPhrase);
-    writeFileAtomically(dataFilePath(ctx, name), bytes);
+    writeFileAtomically(container, bytes);
+    removeAbandonedTemporaries(container);
 }
 
 void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::path& plainFile, std::string_view) {

@@ -18,6 +18,9 @@ std::filesystem::path dataFilePath(const AppContext& ctx, std::string_view name)
 // exist); a text that does not parse leaves `doc` empty and says why.
 XmlParseOutcome loadDataDocument(AppContext& ctx, std::string_view name, pugi::xml_document& doc);
 
+// The same for a container at any path (stores without the ".wlb" name).
+XmlParseOutcome loadDataDocumentAt(AppContext& ctx, const std::filesystem::path& container, pugi::xml_document& doc);
+
 // The document's XML text as it is stored: Windows-1252, line breaks CR LF,
 // characters the code page cannot hold dropped.
 std::string storedBytes(const pugi::xml_node& doc);
@@ -25,6 +28,10 @@ std::string storedBytes(const pugi::xml_node& doc);
 // Replaces "Database/<name>.wlb" with the enciphered document, atomically.
 // Throws FileWriteError when it cannot; the old container is then unchanged.
 void saveDataDocument(AppContext& ctx, const pugi::xml_node& doc, std::string_view name);
+
+// The same for a container at any path. Temporaries that an interrupted
+// earlier save of the same container left behind are removed afterwards.
+void saveDataDocumentAt(AppContext& ctx, const pugi::xml_node& doc, const std::filesystem::path& container);
 
 // Line breaks as CR LF, whatever they were.
 std::string crlfLineBreaks(std::string_view text);

@@ -11,10 +11,14 @@ namespace examsim {
 
 std::filesystem::path errorLogPath(const AppContext& ctx) { return ctx.paths.resolve("\\errorLog.txt"); }
 
-void reportFatalError(AppContext& ctx, std::string& trace, const std::filesystem::path& logFile) {
+void writeErrorLog(std::string& trace, const std::filesystem::path& logFile) {
     trace = crlfLineBreaks(trace);
-    // A log that cannot be written travels to the caller, as any write error would.
     writeFileAtomically(logFile, utf8ToCp1252Lossy(trace));
+}
+
+void reportFatalError(AppContext& ctx, std::string& trace, const std::filesystem::path& logFile) {
+    // A log that cannot be written travels to the caller, as any write error would.
+    writeErrorLog(trace, logFile);
 
     MailMessage mail;
     mail.to = kSupportAddress;

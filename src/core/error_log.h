@@ -13,6 +13,10 @@ inline constexpr const char* kBugReportAddress = "bugs@examsim.example.org";
 // The error log: application folder + "\errorLog.txt".
 std::filesystem::path errorLogPath(const AppContext& ctx);
 
+// Writes the trace as the whole error log (atomically, Windows-1252), for a
+// failure the program survives. Throws FileWriteError when it cannot.
+void writeErrorLog(std::string& trace, const std::filesystem::path& logFile);
+
 // Writes the trace as the whole error log (atomically, Windows-1252), offers
 // it to the makers through the mail program, tells the user where to send it
 // when no mail program took it, and ends the program. Does not return.
