@@ -1,3 +1,4 @@
+#include "check.h"
 #include "core/crypt_api.h"
 #include "pack.h"
 
@@ -10,17 +11,31 @@ int usage() {
     std::cerr << "usage:\n"
                  "  examsim-pack encipher <plain file> <container.wlb>\n"
                  "  examsim-pack decipher <container.wlb> <plain file>\n"
-                 "  examsim-pack assemble <product folder> <application folder>\n";
+                 "  examsim-pack assemble <product folder> <application folder>\n"
+                 "  examsim-pack check <product folder>\n";
     return 2;
+}
+
+int check(const char* product) {
+    const auto findings = examsim::pack::checkProduct(product);
+    examsim::pack::printFindings(findings, std::cout);
+    if (findings.empty()) {
+        std::cout << "check: " << product << ": no findings\n";
+        return 0;
+    }
+    std::cerr << "check: " << findings.size() << " finding(s)\n";
+    return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) return usage();
-    const std::string verb = argv[1];
+    const std::string verb = argc > 1 ? argv[1] : "";
+    if (!(argc == 4 || (argc == 3 && verb == "check"))) return usage();
     try {
-        if (verb == "encipher")
+        if (verb == "check")
+            return check(argv[2]);
+        else if (verb == "encipher")
             examsim::pack::encipher(argv[2], argv[3]);
         else if (verb == "decipher")
             examsim::pack::decipher(argv[2], argv[3]);

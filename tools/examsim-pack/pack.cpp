@@ -119,12 +119,17 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
     std::vector<std::pair<fs::path, std::string>> movies;
     for (const auto& f : filesWithExtension(product / "movies", ".html"))
         movies.emplace_back(f, storedForm(readSource(f), f));
+    std::vector<std::pair<fs::path, std::string>> pages;
+    for (const auto& f : filesWithExtension(product / "pages", ".html"))
+        pages.emplace_back(f, storedForm(readSource(f), f));
 
     fs::create_directories(appFolder / "Database");
     for (auto& [f, bytes] : data) writeContainer(appFolder / "Database" / (f.stem().string() + ".wlb"), std::move(bytes));
     log << "  data: " << data.size() << " files enciphered\n";
     for (auto& [f, bytes] : movies) writeContainer(appFolder / (f.stem().string() + ".wlb"), std::move(bytes));
     log << "  movies: " << movies.size() << " enciphered\n";
+    for (auto& [f, bytes] : pages) writeContainer(appFolder / "Database" / (f.stem().string() + ".wlb"), std::move(bytes));
+    log << "  pages: " << pages.size() << " enciphered\n";
     copyTree(product / "files", appFolder, log);
     compileHelp(product / "help", appFolder, log);
 }
