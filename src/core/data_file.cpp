@@ -3,7 +3,10 @@
 #include "core/app_context.h"
 #include "core/atomic_file.h"
 #include "core/encoding.h"
+#include "core/file_io.h"
 #include "core/messages.h"
+
+#include <new>
 
 namespace examsim {
 
@@ -16,8 +19,32 @@ XmlParseOutcome loadDataDocument(AppContext& ctx, std::string_view name, pugi::x
 }
 
 XmlParseOutcome loadDataDocumentAt(AppContext& ctx, const std::filesystem::path& container, pugi::xml_document& doc) {
-    const std::string text = ctx.dataCipher.DecryptFile(container, {}, kPassPhrase);
-    return parseXml(doc, text);
+    // Read, deciphered and converted inside the parser's own buffer: the
+    // question bank is loaded at every start and should cost little more than
+    // parsing it.
+    const auto allocate = pugi::get_memory_allocation_function();
+    const auto release = pugi::get_memory_deallocation_function();
+    std::size_t n = 0;
+    const std::size_t slack = 64;  // most data files grow by a few bytes only
+    char* buffer = readWholeFileInto(container, n, slack, allocate, release);
+    if (!buffer) throw CryptError(kSourceMissingError, kSourceMissingText);
+    ctx.dataCipher.DecryptByte({reinterpret_cast<std::uint8_t*>(buffer), n}, kPassPhrase);
+
+    const std::string_view ansi(buffer, n);
+    const std::size_t length = cp1252Utf8Length(ansi);
+    if (length <= n + slack) {
+        cp1252ToUtf8InPlace(buffer, n, length);
+    } else {
+        char* wide = static_cast<char*>(allocate(length + 4));
+        if (!wide) {
+            release(buffer);
+            throw std::bad_alloc();
+        }
+        cp1252ToUtf8Into(ansi, wide);
+        release(buffer);
+        buffer = wide;
+    }
+    return parseXmlAdopting(doc, buffer, length);
 }
 
 std::string crlfLineBreaks(std::string_view text) {

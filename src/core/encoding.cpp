@@ -1,6 +1,8 @@
 #include "core/encoding.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 
@@ -45,11 +47,6 @@ public:
 private:
     iconv_t cd_;
 };
-
-Converter& fromAnsi() {
-    thread_local Converter c("UTF-8", "WINDOWS-1252");
-    return c;
-}
 
 Converter& toAnsi() {
     thread_local Converter c("WINDOWS-1252", "UTF-8");
@@ -105,28 +102,100 @@ bool encode(std::string_view utf8, std::string& out, bool lossy) {
     return true;
 }
 
+// Each byte's UTF-8 form, worked out once with iconv; the five bytes the code
+// page leaves undefined become the control characters of the same number, as
+// the platform's own conversion does.
+struct Cp1252Table {
+    char utf8[256][4];
+    std::uint8_t length[256];
+    Cp1252Table() {
+        Converter conv("UTF-8", "WINDOWS-1252");
+        for (int b = 0; b < 256; ++b) {
+            std::string out;
+            const char c = static_cast<char>(b);
+            if (b < 0x80 || conv.append(std::string_view(&c, 1), out) != 1) {
+                out.clear();
+                if (b < 0x80)
+                    out.push_back(c);
+                else
+                    appendCodePoint(static_cast<unsigned>(b), out);
+            }
+            std::memset(utf8[b], 0, 4);
+            std::memcpy(utf8[b], out.data(), out.size());
+            length[b] = static_cast<std::uint8_t>(out.size());
+        }
+    }
+};
+
+const Cp1252Table& cp1252Table() {
+    static const Cp1252Table table;
+    return table;
+}
+
 }  // namespace
 
-std::string cp1252ToUtf8(std::string_view ansi) {
-    std::string out;
-    out.reserve(ansi.size() + ansi.size() / 8);
-    std::size_t i = 0;
-    while (i < ansi.size()) {
-        std::size_t j = i;
-        while (j < ansi.size() && static_cast<unsigned char>(ansi[j]) < 0x80) ++j;
-        out.append(ansi.substr(i, j - i));
-        i = j;
-        while (j < ansi.size() && static_cast<unsigned char>(ansi[j]) >= 0x80) ++j;
-        std::string_view run = ansi.substr(i, j - i);
-        while (!run.empty()) {
-            const std::size_t done = fromAnsi().append(run, out);
-            run.remove_prefix(done);
-            if (run.empty()) break;
-            appendCodePoint(static_cast<unsigned char>(run[0]), out);  // undefined in the code page
-            run.remove_prefix(1);
-        }
-        i = j;
+std::size_t cp1252Utf8Length(std::string_view ansi) {
+    const Cp1252Table& t = cp1252Table();
+    std::size_t n = ansi.size(), i = 0;
+    for (; i + 8 <= ansi.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, ansi.data() + i, 8);
+        if ((w & 0x8080808080808080ull) == 0) continue;
+        for (std::size_t k = i; k < i + 8; ++k) n += t.length[static_cast<unsigned char>(ansi[k])] - 1u;
     }
+    for (; i < ansi.size(); ++i) n += t.length[static_cast<unsigned char>(ansi[i])] - 1u;
+    return n;
+}
+
+std::size_t cp1252ToUtf8InPlace(char* buffer, std::size_t n, std::size_t utf8Length) {
+    // Back to front, so nothing is overwritten before it is read; once the
+    // write position meets the read position the rest is already in place.
+    const Cp1252Table& t = cp1252Table();
+    std::size_t r = n, w = utf8Length;
+    while (r > 0 && w != r) {
+        if (r >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, buffer + r - 8, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                std::memmove(buffer + w - 8, buffer + r - 8, 8);
+                r -= 8;
+                w -= 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(buffer[--r]);
+        w -= t.length[c];
+        std::memcpy(buffer + w, t.utf8[c], t.length[c]);
+    }
+    return utf8Length;
+}
+
+char* cp1252ToUtf8Into(std::string_view ansi, char* out) {
+    const Cp1252Table& t = cp1252Table();
+    const char* p = ansi.data();
+    const char* end = p + ansi.size();
+    while (p < end) {
+        // Plain ASCII goes eight bytes at a time.
+        if (end - p >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, p, 8);
+            if ((w & 0x8080808080808080ull) == 0) {
+                std::memcpy(out, p, 8);
+                p += 8;
+                out += 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(*p++);
+        std::memcpy(out, t.utf8[c], 4);
+        out += t.length[c];
+    }
+    return out;
+}
+
+std::string cp1252ToUtf8(std::string_view ansi) {
+    std::string out(cp1252Utf8Length(ansi) + 4, '\0');  // room for the last 4-byte copy
+    out.resize(static_cast<std::size_t>(cp1252ToUtf8Into(ansi, out.data()) - out.data()));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "core/file_io.h"
 
+#include <cstdio>
 #include <fstream>
 
 namespace examsim {
@@ -23,5 +24,23 @@ bool readInto(const std::filesystem::path& path, Buffer& out) {
 
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out) { return readInto(path, out); }
 bool readWholeFile(const std::filesystem::path& path, std::string& out) { return readInto(path, out); }
+
+char* readWholeFileInto(const std::filesystem::path& path, std::size_t& size, std::size_t extra,
+                        void* (*allocate)(std::size_t), void (*release)(void*)) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+    const auto length = static_cast<std::size_t>(std::filesystem::file_size(path, ec));
+    if (ec) return nullptr;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return nullptr;
+    char* buffer = static_cast<char*>(allocate(length + extra));
+    if (buffer && std::fread(buffer, 1, length, f) != length) {
+        release(buffer);
+        buffer = nullptr;
+    }
+    std::fclose(f);
+    size = length;
+    return buffer;
+}
 
 }  // namespace examsim

@@ -10,4 +10,10 @@ namespace examsim {
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out);
 bool readWholeFile(const std::filesystem::path& path, std::string& out);
 
+// Reads a whole file into a new buffer from `allocate` with `extra` bytes of
+// room after the content; `size` gets the content's length. Null when the file
+// cannot be opened or read (nothing is then left allocated).
+char* readWholeFileInto(const std::filesystem::path& path, std::size_t& size, std::size_t extra,
+                        void* (*allocate)(std::size_t), void (*release)(void*));
+
 }  // namespace examsim

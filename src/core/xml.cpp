@@ -53,6 +53,12 @@ XmlParseOutcome parseXml(pugi::xml_document& doc, std::string_view text) {
     return outcome(doc, r, text);
 }
 
+XmlParseOutcome parseXmlAdopting(pugi::xml_document& doc, char* buffer, std::size_t size) {
+    doc.reset();
+    const auto r = doc.load_buffer_inplace_own(buffer, size, kParseOptions, pugi::encoding_utf8);
+    return outcome(doc, r, {});
+}
+
 std::string xmlText(const pugi::xml_node& node) {
     StringWriter w;
     node.print(w, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);

@@ -20,6 +20,10 @@ struct XmlParseOutcome {
 // elements is not kept. On failure the document is left empty.
 XmlParseOutcome parseXml(pugi::xml_document& doc, std::string_view text);
 
+// Parses a buffer allocated with pugixml's allocation function; the document
+// takes it over (no copy). No line and column are worked out on failure.
+XmlParseOutcome parseXmlAdopting(pugi::xml_document& doc, char* buffer, std::size_t size);
+
 // The node as XML text, without added indentation or line breaks.
 std::string xmlText(const pugi::xml_node& node);
 

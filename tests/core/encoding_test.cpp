@@ -98,3 +98,36 @@ TEST_F(DataDocuments, WriteXmlFileFailureShowsSi13AndEndsTheProgram) {
     EXPECT_EQ(host.messages.shown[0].text, "cannot write");
     EXPECT_EQ(host.program.endCount, 1);
 }
+
+TEST(Encoding, InPlaceConversionMatchesTheCopyingOneForAnyMix) {
+    // Mixes of ASCII runs of every length around 8 with bytes that widen to 2 and 3.
+    for (int seed = 0; seed < 200; ++seed) {
+        std::string ansi;
+        unsigned x = static_cast<unsigned>(seed) * 2654435761u + 1;
+        const int len = seed % 40;
+        for (int i = 0; i < len; ++i) {
+            x = x * 1103515245u + 12345u;
+            const unsigned pick = (x >> 16) % 10;
+            ansi.push_back(pick < 6 ? static_cast<char>('a' + pick) : pick < 8 ? '\xE9' : pick < 9 ? '\x80' : '\x81');
+        }
+        const std::string expected = cp1252ToUtf8(ansi);
+        const std::size_t length = cp1252Utf8Length(ansi);
+        ASSERT_EQ(length, expected.size());
+        std::string buffer = ansi;
+        buffer.resize(length);
+        cp1252ToUtf8InPlace(buffer.data(), ansi.size(), length);
+        ASSERT_EQ(buffer, expected) << "seed " << seed;
+    }
+}
+
+TEST_F(DataDocuments, ADocumentThatGrowsBeyondTheSlackStillLoads) {
+    std::string text = "<r>";
+    for (int i = 0; i < 500; ++i) text += "\xE2\x82\xAC\xC3\xA9";  // each one byte stored, two or three read
+    text += "</r>";
+    pugi::xml_document doc;
+    ASSERT_TRUE(parseXml(doc, text));
+    saveDataDocument(ctx, doc, "Wide");
+    pugi::xml_document back;
+    ASSERT_TRUE(loadDataDocument(ctx, "Wide", back));
+    EXPECT_EQ(xmlText(back), text);
+}
