@@ -2,6 +2,7 @@
 #include "core/app_paths.h"
 #include "core/crypt_api.h"
 #include "core/host.h"
+#include "core/node_index.h"
 
 #include <cstdint>
 #include <pugixml.hpp>
@@ -27,6 +28,9 @@ struct AppContext {
     pugi::xml_document savedExamDoc;
 
     std::unordered_map<std::string, std::string> catalogue;
+    // Question id to its first `Ans` in the answer document; rebuilt whenever
+    // that document is replaced (indexAnswers).
+    NodeIndex answerIndex{"quid"};
 
     clsCryptAPI dataCipher;
     clsCryptAPI movieCipher;
@@ -35,6 +39,7 @@ struct AppContext {
     std::string reportTrace;
 
     std::int16_t practiceCount = 0;
+    std::int16_t currentTestIndex = 0;  // position of the last standard test started
     bool modeScreenReady = false;
     std::string versionCode;
     std::string sku;

@@ -15,4 +15,14 @@ int showMessage(AppContext& ctx, const std::string& code, int style, const std::
 // The catalogue text of a code, with the same remembering of unknown codes.
 const std::string& messageText(AppContext& ctx, const std::string& code);
 
+// Deciphers and parses "Database/System.wlb" into the system document. A text
+// that does not parse shows "qe6" (still empty then) and leaves the document
+// empty; a missing file raises CryptError.
+void loadSystemDocument(AppContext& ctx);
+
+// Fills the catalogue afresh from the six message sections of the system
+// document. A missing section counts as empty. A code found twice keeps its
+// first text, and the user is told which codes are doubled.
+void loadMessageCatalogue(AppContext& ctx);
+
 }  // namespace examsim

@@ -1,0 +1,79 @@
+#include "core/app_context.h"
+#include "core/messages.h"
+#include "core/xml.h"
+#include "support/data_files.h"
+#include "support/fakes.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace examsim;
+using namespace examsim::test;
+
+class Catalogue : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ctx.paths.setFolder(t.path());
+        host.attach(ctx);
+    }
+    void load(const std::string& systemText) {
+        writeDataText(ctx, "System", systemText);
+        loadSystemDocument(ctx);
+        loadMessageCatalogue(ctx);
+    }
+    TempFolder t;
+    AppContext ctx;
+    FakeHost host;
+};
+
+TEST_F(Catalogue, TakesOnlyMessageEntriesOfTheSixSections) {
+    load(R"(<System>
+      <QuestionBankMessages>
+        <Information><!-- note --><Message CODE="qi9">No practice test.</Message><Other CODE="x1">skip</Other></Information>
+        <Error><Message CODE="qe5">Bad <b>bank</b> text.</Message></Error>
+      </QuestionBankMessages>
+      <SystemMessages><Information><Message CODE="si13">Cannot write.</Message></Information></SystemMessages>
+      <ReportMessages><Confirmation><Message CODE="rc2">Save?</Message></Confirmation>
+        <Warning><Message CODE="rw1">not a section</Message></Warning></ReportMessages>
+      <Message CODE="top">not in a section</Message>
+    </System>)");
+    EXPECT_TRUE(host.messages.shown.empty());
+    EXPECT_EQ(ctx.catalogue.size(), 4u);
+    EXPECT_EQ(messageText(ctx, "qi9"), "No practice test.");
+    EXPECT_EQ(messageText(ctx, "qe5"), "Bad bank text.");
+    EXPECT_EQ(messageText(ctx, "rc2"), "Save?");
+    for (const char* absent : {"x1", "rw1", "top"}) EXPECT_EQ(messageText(ctx, absent), "") << absent;
+}
+
+TEST_F(Catalogue, CodesAreCaseSensitiveAndUnknownCodesShowEmptyBoxes) {
+    load(R"(<S><ReportMessages><Information><Message CODE="ri7">Reset all?</Message></Information></ReportMessages></S>)");
+    host.messages.answers = {msg::Yes};
+    EXPECT_EQ(showMessage(ctx, "ri7", msg::YesNo, "Reset Confirm"), msg::Yes);
+    EXPECT_EQ(showMessage(ctx, "RI7", msg::OkOnly + msg::Information), msg::Ok);
+    ASSERT_EQ(host.messages.shown.size(), 2u);
+    EXPECT_EQ(host.messages.shown[0].text, "Reset all?");
+    EXPECT_EQ(host.messages.shown[0].title, "Reset Confirm");
+    EXPECT_EQ(host.messages.shown[1].text, "");
+    EXPECT_EQ(host.messages.shown[1].style, 64);
+    EXPECT_EQ(host.messages.shown[1].title, " Exam Simulator");
+    EXPECT_EQ(ctx.catalogue.count("RI7"), 1u);  // remembered as empty
+}
+
+TEST_F(Catalogue, ADoubledCodeKeepsItsFirstTextAndIsNamed) {
+    load(R"(<S><QuestionBankMessages><Error><Message CODE="qe5">first</Message></Error></QuestionBankMessages>
+      <ReportMessages><Error><Message CODE="qe5">second</Message><Message CODE="re1">r</Message></Error></ReportMessages></S>)");
+    EXPECT_EQ(messageText(ctx, "qe5"), "first");
+    EXPECT_EQ(messageText(ctx, "re1"), "r");
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_NE(host.messages.shown[0].text.find("\"qe5\""), std::string::npos);
+    EXPECT_EQ(host.program.endCount, 0);
+}
+
+TEST_F(Catalogue, AnUnparsableSystemFileShowsAnEmptyQe6AndLeavesAnEmptyCatalogue) {
+    load("<System><SystemMessages>");
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_EQ(host.messages.shown[0].text, "");
+    EXPECT_EQ(host.messages.shown[0].title, " Exam Simulator");
+    EXPECT_EQ(messageText(ctx, "si13"), "");
+    EXPECT_EQ(ctx.catalogue.count("qe6"), 0u);  // refilled from the empty document
+}
