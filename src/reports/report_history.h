@@ -1,0 +1,30 @@
+#pragma once
+#include <filesystem>
+#include <pugixml.hpp>
+#include <string>
+
+namespace examsim {
+
+struct AppContext;
+class Movie;
+
+// "/Database/MainReport.wlb" under the application folder.
+std::filesystem::path reportHistoryPath(const AppContext& ctx);
+
+// Loads the stored report history into the context's report document, or
+// builds the default one (empty history, zero objective scores) when there is
+// none. A store that cannot be read shows "qe5" + "(report Exist)" and ends
+// the program, leaving the file as it is.
+pugi::xml_document& loadReportHistory(AppContext& ctx);
+
+// Scores the played test, adds it to the objective scores and to the history,
+// and stores the report document. On success the text is replaced by the
+// evaluated test, which is also returned. The empty result means nothing was
+// recorded: memory and store are as before, and the user has been told.
+std::string recordReport(AppContext& ctx, std::string& testXml);
+
+// Sends the history as "perf_xml" and the objective scores as "obj_xml" to the
+// mode screen's movie. False, after a message, when either part is missing.
+bool showPerformanceHistory(AppContext& ctx, Movie& modeMovie);
+
+}  // namespace examsim

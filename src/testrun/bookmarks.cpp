@@ -1,0 +1,130 @@
+#include "testrun/bookmarks.h"
+
+#include "core/app_context.h"
+#include "core/crypt_api.h"
+#include "core/data_file.h"
+#include "core/file_ops.h"
+#include "core/messages.h"
+#include "core/number_text.h"
+#include "core/xml.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace examsim {
+namespace {
+
+constexpr const char* kStoreName = "bookmark";
+
+void show(AppContext& ctx, const std::string& text, int style, const std::string& title = "") {
+    if (ctx.host.messages) ctx.host.messages->show(text, style, title);
+}
+
+// "true" in any case, or a number other than 0, as the movies write Booleans.
+bool readsAsTrue(std::string_view value) {
+    std::string lower(value);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower == "true") return true;
+    const auto n = numberValue(value);
+    return n && *n != 0;
+}
+
+bool isMarked(const pugi::xml_node& item) {
+    for (pugi::xml_node child = item.first_child(); child; child = child.next_sibling())
+        for (pugi::xml_node g = child.first_child(); g; g = g.next_sibling())
+            if (std::string_view(g.name()) == "bookmark" && readsAsTrue(g.attribute("value").value())) return true;
+    return false;
+}
+
+void makeNewBookmarkDocument(pugi::xml_document& doc) {
+    doc.reset();
+    pugi::xml_node root = doc.append_child("Test");
+    root.append_attribute("name").set_value("bookMark");
+    root.append_child("property");
+}
+
+bool store(AppContext& ctx, const pugi::xml_node& root) {
+    try {
+        saveDataDocument(ctx, root, kStoreName);
+        return true;
+    } catch (const std::exception&) {
+        show(ctx, "The bookmarks could not be saved.", msg::OkOnly | msg::Critical, kStandardTitle);
+        return false;
+    }
+}
+
+}  // namespace
+
+std::filesystem::path bookmarkStorePath(const AppContext& ctx) { return dataFilePath(ctx, kStoreName); }
+
+std::string loadBookmarks(AppContext& ctx) {
+    try {
+        return ctx.dataCipher.DecryptFile(bookmarkStorePath(ctx), {}, kPassPhrase);
+    } catch (const CryptError&) {
+        return {};
+    }
+}
+
+bool saveBookmarks(AppContext& ctx, const std::string& xml) {
+    pugi::xml_document doc;
+    if (!parseXml(doc, xml) || !doc.document_element()) {
+        show(ctx, "Error while loading bookmark xml", msg::OkOnly | msg::Critical);
+        return false;
+    }
+    return store(ctx, doc.document_element());
+}
+
+bool createBookmarkfile(AppContext& ctx) {
+    pugi::xml_document doc;
+    if (!parseXml(doc, loadBookmarks(ctx)) || !doc.document_element()) {
+        show(ctx, "No Bookmark availaible", msg::OkOnly);
+        return false;
+    }
+    std::string xml = xmlText(doc.document_element());
+    writeXMLFile(ctx, xml, ctx.paths.resolve("\\Database\\bookmark"), "createBookmarkfile");
+    return true;
+}
+
+void bookmarkQuestions(AppContext& ctx, const std::string& testXml, Movie& modeMovie) {
+    pugi::xml_document bookmarks;
+    if (!fileExists(bookmarkStorePath(ctx))) {
+        makeNewBookmarkDocument(bookmarks);
+    } else if (!parseXml(bookmarks, loadBookmarks(ctx)) || !bookmarks.document_element()) {
+        show(ctx, "Error While loading bookmark", msg::OkOnly | msg::Information);
+        // The damaged store is replaced by what this merge keeps.
+        makeNewBookmarkDocument(bookmarks);
+    }
+    pugi::xml_node root = bookmarks.document_element();
+
+    pugi::xml_document test;
+    if (!parseXml(test, testXml)) show(ctx, "Error while loading report xml", msg::OkOnly | msg::Critical);
+    const pugi::xml_node played = firstNamed(test, "Test");
+    for (pugi::xml_node item = played.first_child(); item; item = item.next_sibling()) {
+        if (std::string_view(item.name()) != "item" || !isMarked(item)) continue;
+        const std::string id = item.attribute("questionId").value();
+        if (pugi::xml_node older = selectFirst(root, "item[@questionId = $id]", {{"id", id}})) root.remove_child(older);
+        root.append_copy(item);
+    }
+
+    modeMovie.SetVariable("new_xml", xmlText(bookmarks));
+    modeMovie.SetVariable("flgpaint", "True");
+    if (root.first_child() && !store(ctx, root)) return;
+    createBookmarkfile(ctx);
+    showMessage(ctx, "ri11", msg::OkOnly, ctx.windowTitle);
+}
+
+PruneOutcome pruneBookmarks(AppContext& ctx, const std::string& keptXml) {
+    pugi::xml_document kept;
+    if (!parseXml(kept, keptXml) || !kept.document_element()) {
+        // Garbage from the movie must not cost the user the stored bookmarks.
+        show(ctx, "Error while loading bookmark xml", msg::OkOnly | msg::Critical);
+        return PruneOutcome::Unchanged;
+    }
+    const pugi::xml_node root = kept.document_element();
+    const auto children = std::distance(root.begin(), root.end());
+    if (children > 1) return store(ctx, root) ? PruneOutcome::Stored : PruneOutcome::Unchanged;
+    deleteFile(bookmarkStorePath(ctx));
+    return PruneOutcome::Deleted;
+}
+
+}  // namespace examsim

@@ -1,0 +1,56 @@
+#include "testrun/saved_exam.h"
+
+#include "core/app_context.h"
+#include "core/crypt_api.h"
+#include "core/data_file.h"
+#include "core/file_ops.h"
+#include "core/messages.h"
+#include "core/xml.h"
+
+namespace examsim {
+
+std::filesystem::path savedExamPath(const AppContext& ctx) { return ctx.paths.resolve("\\Database\\savedexam"); }
+
+bool saveTest(AppContext& ctx, const std::string& testXml, const std::string& position) {
+    pugi::xml_document doc;
+    if (!parseXml(doc, testXml) || !doc.document_element()) {
+        if (ctx.host.messages) ctx.host.messages->show("Error while loading question xml", msg::OkOnly | msg::Critical, "");
+        return false;
+    }
+    pugi::xml_node root = doc.document_element();
+    pugi::xml_attribute at = root.attribute("currentQuestionID");
+    if (!at) at = root.append_attribute("currentQuestionID");
+    at.set_value(position.c_str());
+    try {
+        saveDataDocumentAt(ctx, doc, savedExamPath(ctx));
+    } catch (const std::exception&) {
+        if (ctx.host.messages) ctx.host.messages->show("The exam could not be saved.", msg::OkOnly | msg::Critical, kStandardTitle);
+        return false;
+    }
+    return true;
+}
+
+bool loadSaveExam(AppContext& ctx) {
+    const std::filesystem::path store = savedExamPath(ctx);
+    bool parsed = false;
+    try {
+        parsed = static_cast<bool>(loadDataDocumentAt(ctx, store, ctx.savedExamDoc));
+    } catch (const CryptError&) {
+        return false;  // no saved exam: the mode screen checks for it and says so
+    }
+    if (!parsed || !ctx.savedExamDoc.document_element()) {
+        showMessage(ctx, "qe5", msg::OkOnly);
+        return false;
+    }
+    std::string xml = xmlText(ctx.savedExamDoc);
+    // A saved test without a name resumes under an empty mode label.
+    ctx.currentModeLabel = firstNamed(ctx.savedExamDoc, "Test").attribute("name").value();
+    // The test file is written before the store is consumed, so a failed write keeps the saved exam.
+    writeXMLFile(ctx, xml, currentTestFilePath(ctx), "loadSaveExam");
+    deleteFile(store);
+    return true;
+}
+
+void saveQuestionXml(AppContext& ctx, std::string text) { writeXMLFile(ctx, text, currentTestFilePath(ctx), "saveQuestion2"); }
+
+}  // namespace examsim

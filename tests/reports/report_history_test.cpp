@@ -1,0 +1,148 @@
+#include "core/atomic_file.h"
+#include "core/crypt_api.h"
+#include "core/data_file.h"
+#include "core/xml.h"
+#include "reports/report_history.h"
+#include "support/store_fixture.h"
+
+using namespace examsim;
+using namespace examsim::test;
+
+namespace {
+
+class History : public StoreFixture {
+protected:
+    void TearDown() override { setWriteFaultHook({}); }
+    std::string stored() {
+        pugi::xml_document doc;
+        EXPECT_TRUE(loadDataDocument(ctx, "MainReport", doc));
+        return xmlText(doc);
+    }
+    std::size_t records() { return selectAll(ctx.reportDoc, "QuestionBank/History/Test").size(); }
+};
+
+}  // namespace
+
+TEST_F(History, AFirstStartBuildsTheDefaultFromTheProductObjectives) {
+    loadReportHistory(ctx);
+    EXPECT_EQ(xmlText(ctx.reportDoc),
+              "<QuestionBank><History/><Objectives>"
+              "<objective name=\"A\" yourscore=\"0\" maxScore=\"0\" percentage=\"0\" result=\"fail\"/>"
+              "<objective name=\"B\" yourscore=\"0\" maxScore=\"0\" percentage=\"0\" result=\"fail\"/>"
+              "</Objectives></QuestionBank>");
+    EXPECT_FALSE(std::filesystem::exists(reportHistoryPath(ctx)));
+}
+
+TEST_F(History, RecordsAreStoredOldestFirstAndTheStoreMatchesMemory) {
+    loadReportHistory(ctx);
+    std::string first = playedTestXml(oneMarkQuestions(4, 3), "Diagnostic");
+    const std::string played = first;
+    const std::string result = recordReport(ctx, first);
+    ASSERT_FALSE(result.empty());
+    EXPECT_EQ(first, result);  // the caller's text is now the evaluated test
+    EXPECT_NE(played, result);
+    std::string second = playedTestXml(oneMarkQuestions(4, 1), "Diagnostic");
+    ASSERT_FALSE(recordReport(ctx, second).empty());
+
+    const auto recs = selectAll(ctx.reportDoc, "QuestionBank/History/Test");
+    ASSERT_EQ(recs.size(), 2u);
+    const pugi::xml_node older = recs[0].node();
+    EXPECT_EQ(xmlText(older).substr(0, 160),
+              "<Test name=\"Diagnostic\" no_of_attempted=\"4\" no_of_correct_answer=\"3\" total_questions=\"4\" total_marks=\"4\" "
+              "marks=\"3\" text_result_analysis=\"Middle\" remarks=\"Pass\">");
+    EXPECT_EQ(xmlText(older.first_child()), result);
+    EXPECT_STREQ(recs[1].node().attribute("remarks").value(), "Fail");
+    EXPECT_EQ(std::distance(older.begin(), older.end()), 1);
+    EXPECT_EQ(xmlText(selectFirst(ctx.reportDoc, "//objective[@name='A']")),
+              "<objective name=\"A\" yourscore=\"4\" maxScore=\"8\" percentage=\"50\" result=\"Fail\"/>");
+
+    EXPECT_EQ(stored(), xmlText(ctx.reportDoc));
+    EXPECT_EQ(strayFiles({"MainReport.wlb"}), std::vector<std::string>{});
+    EXPECT_EQ(ctx.reportTrace.substr(ctx.reportTrace.rfind("sv_0#")).substr(0, 10), "sv_0#sv_1#");
+    EXPECT_NE(ctx.reportTrace.find("sv_12#sv_13#"), std::string::npos);
+
+    AppContext restarted;
+    restarted.paths = ctx.paths;
+    loadReportHistory(restarted);
+    EXPECT_EQ(xmlText(restarted.reportDoc), xmlText(ctx.reportDoc));
+}
+
+TEST_F(History, NamesAndAnalysisTextsWithMarkupCharactersAreStoredAsTheyAre) {
+    useProduct(productXml(65, {"A & <B>"}));
+    ctx.productDoc.select_node("//test_result_analysis[2]").node().text().set("Top \"10\" & <best>");
+    loadReportHistory(ctx);
+    std::vector<PlayedQuestion> qs = oneMarkQuestions(2, 1);
+    qs[0].category = qs[1].category = "A & <B>";
+    std::string text = playedTestXml(qs, "Practice \"1\" & <2>");
+    ASSERT_FALSE(recordReport(ctx, text).empty());
+    const pugi::xml_node rec = selectFirst(ctx.reportDoc, "QuestionBank/History/Test");
+    EXPECT_STREQ(rec.attribute("name").value(), "Practice \"1\" & <2>");
+    EXPECT_STREQ(rec.attribute("text_result_analysis").value(), "Top \"10\" & <best>");
+    EXPECT_STREQ(selectFirst(ctx.reportDoc, "//objective").attribute("percentage").value(), "50");
+    EXPECT_EQ(host.program.endCount, 0);
+    EXPECT_EQ(stored(), xmlText(ctx.reportDoc));
+}
+
+TEST_F(History, ATestThatCannotBeScoredRecordsNothing) {
+    loadReportHistory(ctx);
+    std::string text = "<Test name=\"Final\"><property/></Test>";
+    EXPECT_EQ(recordReport(ctx, text), "");
+    EXPECT_EQ(text, "<Test name=\"Final\"><property/></Test>");
+    EXPECT_EQ(records(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(reportHistoryPath(ctx)));
+    EXPECT_EQ(host.program.endCount, 0);
+    EXPECT_EQ(shownTexts().back(), "Error while loading report xml");
+}
+
+TEST_F(History, AFailedStoreLeavesMemoryAsStoredAndTellsTheUser) {
+    loadReportHistory(ctx);
+    std::string first = playedTestXml(oneMarkQuestions(2, 2));
+    ASSERT_FALSE(recordReport(ctx, first).empty());
+    const std::string before = xmlText(ctx.reportDoc);
+
+    setWriteFaultHook([](std::string_view step) { return step != "rename"; });
+    std::string second = playedTestXml(oneMarkQuestions(2, 0));
+    EXPECT_EQ(recordReport(ctx, second), "");
+    EXPECT_EQ(xmlText(ctx.reportDoc), before);
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(shownTexts().back(), "Your report could not be saved.");
+    EXPECT_EQ(strayFiles({"MainReport.wlb"}), std::vector<std::string>{});
+
+    setWriteFaultHook({});
+    ASSERT_FALSE(recordReport(ctx, second).empty());
+    EXPECT_EQ(records(), 2u);
+    EXPECT_EQ(stored(), xmlText(ctx.reportDoc));
+}
+
+TEST_F(History, AnUnreadableStoreEndsTheStartAndStaysAsItWas) {
+    writeFile(reportHistoryPath(ctx), "not a container of XML");
+    EXPECT_THROW(loadReportHistory(ctx), ProgramEnded);
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Cannot read the data. (report Exist)"});
+    EXPECT_EQ(host.messages.shown[0].title, " Exam Simulator");
+    EXPECT_EQ(readFile(reportHistoryPath(ctx)), "not a container of XML");
+}
+
+TEST_F(History, AHistoryWithoutObjectivesTakesTheFatalPathWithItsTrace) {
+    ASSERT_TRUE(parseXml(ctx.reportDoc, "<QuestionBank><History/></QuestionBank>"));
+    std::string text = playedTestXml(oneMarkQuestions(2, 2));
+    EXPECT_THROW(recordReport(ctx, text), ProgramEnded);
+    const std::string log = readFile(t / "errorLog.txt");
+    EXPECT_NE(log.find("sv_0#sv_1#et_0#"), std::string::npos) << log;
+    EXPECT_NE(log.find("sv_6#sv_25#"), std::string::npos) << log;
+    EXPECT_EQ(records(), 0u);
+}
+
+TEST_F(History, PerformanceHistoryGoesToTheModeMovie) {
+    loadReportHistory(ctx);
+    std::string text = playedTestXml(oneMarkQuestions(2, 1));
+    ASSERT_FALSE(recordReport(ctx, text).empty());
+    EXPECT_TRUE(showPerformanceHistory(ctx, modeMovie));
+    EXPECT_EQ(modeMovie.vars["perf_xml"], xmlText(selectFirst(ctx.reportDoc, "QuestionBank/History")));
+    EXPECT_EQ(modeMovie.vars["obj_xml"].rfind("<Objectives><objective name=\"A\" yourscore=\"1\"", 0), 0u);
+
+    FakeMovie other;
+    ASSERT_TRUE(parseXml(ctx.reportDoc, "<QuestionBank><History/></QuestionBank>"));
+    EXPECT_FALSE(showPerformanceHistory(ctx, other));
+    EXPECT_EQ(shownTexts().back(), "Error while loading Objective.xml");
+    EXPECT_EQ(host.program.endCount, 0);
+}

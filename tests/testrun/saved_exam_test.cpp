@@ -1,0 +1,75 @@
+#include "core/atomic_file.h"
+#include "core/data_file.h"
+#include "core/xml.h"
+#include "support/store_fixture.h"
+#include "testrun/saved_exam.h"
+
+using namespace examsim;
+using namespace examsim::test;
+
+namespace {
+
+class SavedExam : public StoreFixture {
+protected:
+    void TearDown() override { setWriteFaultHook({}); }
+    std::string storedPosition() {
+        pugi::xml_document doc;
+        EXPECT_TRUE(loadDataDocumentAt(ctx, savedExamPath(ctx), doc));
+        return doc.document_element().attribute("currentQuestionID").value();
+    }
+};
+
+}  // namespace
+
+TEST_F(SavedExam, ThePositionIsStoredAndTheResumeConsumesTheStore) {
+    ASSERT_TRUE(saveTest(ctx, playedTestXml(oneMarkQuestions(3, 1), "Practice2"), "1"));
+    EXPECT_EQ(storedPosition(), "1");
+    EXPECT_EQ(strayFiles({"savedexam"}), std::vector<std::string>{});  // no staging copy
+
+    ASSERT_TRUE(loadSaveExam(ctx));
+    EXPECT_EQ(ctx.currentModeLabel, "Practice2");
+    EXPECT_FALSE(std::filesystem::exists(savedExamPath(ctx)));
+    pugi::xml_document resumed;
+    ASSERT_TRUE(parseXml(resumed, readFile(t / "Database" / "simulator")));
+    EXPECT_STREQ(resumed.document_element().attribute("currentQuestionID").value(), "1");
+    EXPECT_EQ(selectAll(resumed, "//user_attempt_report").size(), 3u);  // responses kept
+
+    // The resumed test saved again replaces the old position.
+    ASSERT_TRUE(saveTest(ctx, xmlText(resumed), "3"));
+    EXPECT_EQ(storedPosition(), "3");
+    ASSERT_TRUE(loadSaveExam(ctx));
+    EXPECT_FALSE(loadSaveExam(ctx));  // nothing left to resume
+    EXPECT_TRUE(host.messages.shown.empty());
+}
+
+TEST_F(SavedExam, AStoreThatDoesNotParseStaysAndShowsQe5EachTime) {
+    std::string garbage = "<Test name=\"Final\"><item>";
+    ctx.dataCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(garbage.data()), garbage.size()}, kPassPhrase);
+    writeFile(savedExamPath(ctx), garbage);
+    EXPECT_FALSE(loadSaveExam(ctx));
+    EXPECT_FALSE(loadSaveExam(ctx));
+    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"Cannot read the data. ", "Cannot read the data. "}));
+    EXPECT_EQ(host.messages.shown[0].style, msg::OkOnly);
+    EXPECT_EQ(readFile(savedExamPath(ctx)), garbage);
+    EXPECT_FALSE(std::filesystem::exists(t / "Database" / "simulator"));
+}
+
+TEST_F(SavedExam, AFailedSaveKeepsTheEarlierSavedExam) {
+    ASSERT_TRUE(saveTest(ctx, playedTestXml(oneMarkQuestions(2, 1)), "2"));
+    EXPECT_FALSE(saveTest(ctx, "<Test><item", "1"));
+    EXPECT_EQ(shownTexts().back(), "Error while loading question xml");
+    setWriteFaultHook([](std::string_view step) { return step != "write"; });
+    EXPECT_FALSE(saveTest(ctx, playedTestXml(oneMarkQuestions(2, 1)), "1"));
+    EXPECT_EQ(shownTexts().back(), "The exam could not be saved.");
+    setWriteFaultHook({});
+    EXPECT_EQ(storedPosition(), "2");
+    EXPECT_EQ(strayFiles({"savedexam"}), std::vector<std::string>{});
+}
+
+TEST_F(SavedExam, AResumeWhoseTestFileCannotBeWrittenKeepsTheStore) {
+    ASSERT_TRUE(saveTest(ctx, playedTestXml(oneMarkQuestions(2, 1)), "2"));
+    setWriteFaultHook([](std::string_view step) { return step != "rename"; });
+    EXPECT_THROW(loadSaveExam(ctx), ProgramEnded);  // the plain-file writer ends the program
+    setWriteFaultHook({});
+    EXPECT_TRUE(std::filesystem::exists(savedExamPath(ctx)));
+}
