@@ -88,6 +88,7 @@ void writeFileAtomically(const std::filesystem::path& target, std::span<const st
         fail(target, "rename", err);
     }
     syncFolder(folder);
+    removeAbandonedTemporaries(target);
 }
 
 void removeAbandonedTemporaries(const std::filesystem::path& target) {

@@ -16,7 +16,8 @@ public:
 // Replaces `target` with `bytes`: a temporary file in the same folder is
 // written, flushed to disk and renamed over the target, so a crash or a full
 // disk leaves either the old file or the new one, never a torn one.
-// Throws FileWriteError; the temporary file is removed on every failure.
+// Throws FileWriteError; the temporary file is removed on every failure, and
+// temporaries of `target` that a killed process left are removed on success.
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 

@@ -76,7 +76,6 @@ void saveDataDocumentAt(AppContext& ctx, const pugi::xml_node& doc, const std::f
     std::string bytes = storedBytes(doc);
     ctx.dataCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}, kPassPhrase);
     writeFileAtomically(container, bytes);
-    removeAbandonedTemporaries(container);
 }
 
 void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::path& plainFile, std::string_view) {

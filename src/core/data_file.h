@@ -29,8 +29,7 @@ std::string storedBytes(const pugi::xml_node& doc);
 // Throws FileWriteError when it cannot; the old container is then unchanged.
 void saveDataDocument(AppContext& ctx, const pugi::xml_node& doc, std::string_view name);
 
-// The same for a container at any path. Temporaries that an interrupted
-// earlier save of the same container left behind are removed afterwards.
+// The same for a container at any path.
 void saveDataDocumentAt(AppContext& ctx, const pugi::xml_node& doc, const std::filesystem::path& container);
 
 // Line breaks as CR LF, whatever they were.
