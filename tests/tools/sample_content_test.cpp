@@ -188,11 +188,11 @@ void checkBank(ContentChecker& checker, const pugi::xml_node& bank, const pugi::
 
 struct Product {
     pugi::xml_document bank, answers, quiz;
-    bool loaded = false, quizLoaded = false;
+    bool loaded = false;
     Product() {
         const fs::path data = productFolder() / "data";
-        loaded = load(bank, data / "QuestionBank.xml") && load(answers, data / "Answers.xml");
-        quizLoaded = load(quiz, data / "Quiz.xml");
+        loaded = load(bank, data / "QuestionBank.xml") && load(answers, data / "Answers.xml") &&
+                 load(quiz, data / "Quiz.xml");
     }
 };
 
@@ -228,4 +228,53 @@ TEST(SampleContent, CheckerCatchesBrokenQuestions) {
                                  "topic/category not an objective", "total_marks not", "empty or repeated statement",
                                  "wrong number of right options", "Ans without question: X-9"})
         EXPECT_NE(all.find(expected), std::string::npos) << expected << " not reported in " << all;
+}
+
+TEST(SampleContent, TestsLevelsKindsAndObjectivesMeetTheProductMix) {
+    Product p;
+    ASSERT_TRUE(p.loaded);
+    const std::vector<std::pair<std::string, std::size_t>> wanted = {
+        {"Diagnostic", 20}, {"Practice 1", 30}, {"Practice 2", 30}, {"Practice 3", 30}, {"Final", 50}};
+    std::vector<std::pair<std::string, std::size_t>> found;
+    std::map<std::string, int> poolLevels, kinds;
+    int exhibits = 0;
+    for (auto test : p.bank.child("QuestionBank").children("Test")) {
+        const std::string name = test.attribute("name").value();
+        std::set<std::string> objectives;
+        std::size_t n = 0;
+        for (auto item : test.children("item")) {
+            ++n;
+            objectives.insert(item.attribute("topic").value());
+            ++kinds[item.attribute("type").value()];
+            exhibits += bool(item.find_child_by_attribute("resource", "name", "exhibit"));
+            if (name.rfind("Practice ", 0) == 0) ++poolLevels[item.attribute("level").value()];
+        }
+        found.emplace_back(name, n);
+        EXPECT_EQ(objectives.size(), kObjectives.size()) << name << " misses an objective";
+        EXPECT_EQ(std::string(test.attribute("test_type").value()) == "PracticeTest", name.rfind("Practice ", 0) == 0)
+            << name;
+        EXPECT_TRUE(positiveNumber(test.attribute("time").value())) << name;
+        EXPECT_STREQ(test.attribute("time").value(), test.attribute("time_remaining").value()) << name;
+    }
+    EXPECT_EQ(found, wanted);
+    // Adaptive tests of 70 draw 20 Beginner, 30 Intermediate and 20 Expert questions (never the first of each).
+    EXPECT_GE(poolLevels["Beginner"], 25);
+    EXPECT_GE(poolLevels["Intermediate"], 35);
+    EXPECT_GE(poolLevels["Expert"], 25);
+    EXPECT_GE(kinds["Fill in the blank"], 8);
+    EXPECT_GE(kinds["DragNDrop"], 4);
+    EXPECT_GE(kinds["HotSpot"], 3);
+    EXPECT_GE(kinds["MultipleHotSpot"], 2);
+    int total = 0;
+    for (const auto& [kind, n] : kinds) total += n;
+    EXPECT_GT(3 * (kinds["Single Choice"] + kinds["Multiple Choice"]), 2 * total) << "choice questions are most";
+    EXPECT_GE(exhibits, 6);
+
+    const auto quiz = p.quiz.select_node("//Test[@name='Quiz']").node();
+    ASSERT_TRUE(quiz);
+    EXPECT_STREQ(quiz.first_child().name(), "property");
+    std::map<std::string, int> perObjective;
+    for (auto item : quiz.children("item")) ++perObjective[item.attribute("topic").value()];
+    EXPECT_GE(std::distance(quiz.children("item").begin(), quiz.children("item").end()), 42);
+    for (const auto& objective : kObjectives) EXPECT_GE(perObjective[objective], 6) << objective;
 }
