@@ -5,6 +5,7 @@
 #include "core/error_log.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/product_config.h"
 #include "core/xml.h"
 #include "reports/step_marker.h"
 
@@ -169,8 +170,8 @@ std::int32_t boundOf(const pugi::xml_node& band, const char* name) {
 }  // namespace
 
 std::string getResultAnalysis(AppContext& ctx, std::int32_t percentage) {
-    if (!firstNamed(ctx.productDoc, "reports")) fail("the product has no reports element");
-    for (const pugi::xpath_node& n : selectAll(ctx.productDoc, "//reports/test_result_analysis")) {
+    if (!productNode(ctx, productkey::Reports)) fail("the product has no reports element");
+    for (const pugi::xpath_node& n : selectAll(ctx.productDoc, productkey::ResultAnalysis)) {
         const pugi::xml_node band = n.node();
         if (boundOf(band, "min_marks") <= percentage && percentage <= boundOf(band, "max_marks"))
             return band.first_child() ? textContent(band.first_child()) : std::string();
@@ -179,8 +180,7 @@ std::string getResultAnalysis(AppContext& ctx, std::int32_t percentage) {
 }
 
 std::string getRemarks(AppContext& ctx, std::int32_t percentage) {
-    const pugi::xml_node node = selectFirst(ctx.productDoc, "//reports/test_pass_percentage");
-    const auto pass = node ? wholeNumber(textContent(node)) : std::nullopt;
+    const auto pass = wholeNumber(productText(ctx, productkey::PassPercentage));
     if (!pass) fail("the product has no numeric pass percentage");
     return *pass > percentage ? "Fail" : "Pass";
 }

@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/number_text.h"
+#include "core/product_config.h"
 #include "core/xml.h"
 
 #include <cstdint>
@@ -62,8 +63,7 @@ std::string buildObjectivesSkeleton(AppContext& ctx) {
 
 void analyseObjectives(AppContext& ctx, pugi::xml_node objectives, const pugi::xml_node& evaluatedTest) {
     if (!objectives) throw ObjectiveAnalysisError("no Objectives element");
-    const pugi::xml_node passNode = selectFirst(ctx.productDoc, "product/reports/test_pass_percentage");
-    const auto pass = passNode ? wholeNumber(textContent(passNode)) : std::nullopt;
+    const auto pass = wholeNumber(productText(ctx, productkey::RootPassPercentage));
     if (!pass) throw ObjectiveAnalysisError("no numeric pass percentage");
 
     // Every stored score is read before any is changed, so a failure leaves all as they were.
