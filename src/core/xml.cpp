@@ -102,6 +102,12 @@ pugi::xml_node selectFirst(const pugi::xml_node& context, const char* expression
     return nodes.first().node();
 }
 
+void setAttribute(pugi::xml_node node, const char* name, std::string_view value) {
+    pugi::xml_attribute a = node.attribute(name);
+    if (!a) a = node.append_attribute(name);
+    a.set_value(std::string(value).c_str());
+}
+
 std::size_t utf8Length(std::string_view text) {
     std::size_t n = 0;
     for (unsigned char c : text)

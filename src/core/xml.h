@@ -40,6 +40,10 @@ using XPathVars = std::initializer_list<std::pair<const char*, std::string_view>
 pugi::xpath_node_set selectAll(const pugi::xml_node& context, const char* expression, XPathVars vars = {});
 pugi::xml_node selectFirst(const pugi::xml_node& context, const char* expression, XPathVars vars = {});
 
+// Sets the attribute, appending it when the element lacks it; an existing
+// attribute keeps its place, so a document evaluated again keeps its order.
+void setAttribute(pugi::xml_node node, const char* name, std::string_view value);
+
 // Number of characters (not bytes) of a UTF-8 text.
 std::size_t utf8Length(std::string_view text);
 

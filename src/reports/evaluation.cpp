@@ -51,13 +51,7 @@ void mark(AppContext& ctx, Step step) { addStepMarker(ctx.reportTrace, "et_", st
 
 [[noreturn]] void fail(const std::string& why) { throw EvaluationError(why); }
 
-void setAttribute(pugi::xml_node node, const char* name, const std::string& value) {
-    pugi::xml_attribute a = node.attribute(name);
-    if (!a) a = node.append_attribute(name);
-    a.set_value(value.c_str());
-}
-
-void setAttribute(pugi::xml_node node, const char* name, std::int32_t value) { setAttribute(node, name, std::to_string(value)); }
+void setNumber(pugi::xml_node node, const char* name, std::int32_t value) { setAttribute(node, name, std::to_string(value)); }
 
 std::int32_t checkedSum(std::int64_t sum) {
     if (sum < INT32_MIN || sum > INT32_MAX) fail("a count or sum is out of range");
@@ -135,15 +129,15 @@ std::string evaluateParsed(AppContext& ctx, pugi::xml_document& doc) {
     for (std::size_t i = 1; i < slots.size(); ++i) scoreQuestion(ctx, slots[i], t);
     mark(ctx, kQuestionsDone);
 
-    setAttribute(root, "no_of_attempted", t.attempted);
+    setNumber(root, "no_of_attempted", t.attempted);
     mark(ctx, kAttemptedSet);
-    setAttribute(root, "no_of_correct_answer", t.correct);
+    setNumber(root, "no_of_correct_answer", t.correct);
     mark(ctx, kCorrectSet);
-    setAttribute(root, "total_questions", questionCount);
+    setNumber(root, "total_questions", questionCount);
     mark(ctx, kQuestionCountSet);
-    setAttribute(root, "total_marks", t.totalMarks);
+    setNumber(root, "total_marks", t.totalMarks);
     mark(ctx, kTotalMarksSet);
-    setAttribute(root, "marks", t.marks);
+    setNumber(root, "marks", t.marks);
     mark(ctx, kMarksSet);
 
     if (t.totalMarks == 0) fail("the maximum marks are 0, so there is no percentage");

@@ -26,12 +26,6 @@ std::int32_t storedScore(const pugi::xml_node& objective, const char* name) {
     return *value;
 }
 
-void setAttribute(pugi::xml_node node, const char* name, const std::string& value) {
-    pugi::xml_attribute a = node.attribute(name);
-    if (!a) a = node.append_attribute(name);
-    a.set_value(value.c_str());
-}
-
 // Adds a question's marks; a value that is not a number, or a sum that leaves
 // the 32-bit range, adds nothing.
 void addTo(std::int64_t& sum, std::optional<std::int32_t> value) {

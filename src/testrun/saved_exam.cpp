@@ -17,10 +17,7 @@ bool saveTest(AppContext& ctx, const std::string& testXml, const std::string& po
         if (ctx.host.messages) ctx.host.messages->show("Error while loading question xml", msg::OkOnly | msg::Critical, "");
         return false;
     }
-    pugi::xml_node root = doc.document_element();
-    pugi::xml_attribute at = root.attribute("currentQuestionID");
-    if (!at) at = root.append_attribute("currentQuestionID");
-    at.set_value(position.c_str());
+    setAttribute(doc.document_element(), "currentQuestionID", position);
     try {
         saveDataDocumentAt(ctx, doc, savedExamPath(ctx));
     } catch (const std::exception&) {
