@@ -64,7 +64,7 @@ void buildPracticePool(const AppContext& ctx, pugi::xml_document& pool) {
     pool.reset();
     pugi::xml_node root;
     for (const auto& x : selectAll(ctx.bankDoc, "QuestionBank/Test[@test_type = 'PracticeTest']")) {
-        const pugi::xml_node test = x.node();
+        pugi::xml_node test = x.node();
         if (!root) {
             root = pool.append_copy(test);
             continue;

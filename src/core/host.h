@@ -1,4 +1,5 @@
 #pragma once
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -86,6 +87,20 @@ public:
     virtual void Stop() = 0;
 };
 
+// Uniform draws in [0, 1) for the random tests; the program's is seeded from
+// the clock, tests queue their own values.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::time_t now() = 0;
+};
+
 // What the logic holds of the desktop; any member may be left empty in tests
 // that do not reach it.
 struct Host {
@@ -94,6 +109,8 @@ struct Host {
     Mailer* mail = nullptr;
     ProgramControl* program = nullptr;
     ScreenServices* screen = nullptr;
+    RandomSource* random = nullptr;  // empty: a clock-seeded generator of the logic's own
+    Clock* clock = nullptr;          // empty: the system clock
 };
 
 }  // namespace examsim

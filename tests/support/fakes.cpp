@@ -55,6 +55,18 @@ void FakeHost::attach(AppContext& ctx) {
     ctx.host.mail = &mail;
     ctx.host.program = &program;
     ctx.host.screen = &screen;
+    ctx.host.random = &random;
+    ctx.host.clock = &clock;
+}
+
+double FakeRandom::next() {
+    ++drawn;
+    if (!values.empty()) {
+        const double v = values.front();
+        values.pop_front();
+        return v;
+    }
+    return static_cast<double>((drawn * 7919) % 1000) / 1000.0;
 }
 
 }  // namespace examsim::test

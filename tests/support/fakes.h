@@ -77,6 +77,20 @@ public:
     int frame = 0;
 };
 
+// Returns the queued draws in order, then a fixed repeating sequence.
+class FakeRandom : public RandomSource {
+public:
+    double next() override;
+    std::deque<double> values;
+    int drawn = 0;
+};
+
+class FakeClock : public Clock {
+public:
+    std::time_t now() override { return time; }
+    std::time_t time = 1796558400;  // 2026-12-06 12:00 UTC
+};
+
 // A context wired to all the fakes, rooted at a folder.
 struct FakeHost {
     FakeMessageBoxes messages;
@@ -84,6 +98,8 @@ struct FakeHost {
     FakeMailer mail;
     FakeProgramControl program;
     FakeScreen screen;
+    FakeRandom random;
+    FakeClock clock;
     void attach(AppContext& ctx);
 };
 

@@ -1,0 +1,117 @@
+#include "bank/retake_tests.h"
+
+#include "bank/adaptive_tests.h"
+#include "bank/test_document.h"
+#include "core/app_context.h"
+#include "core/data_file.h"
+#include "core/file_ops.h"
+#include "core/number_text.h"
+#include "core/xml.h"
+
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace examsim {
+
+namespace {
+
+void setText(pugi::xml_node node, const char* text) {
+    while (node.first_child()) node.remove_child(node.first_child());
+    node.append_child(pugi::node_pcdata).set_value(text);
+}
+
+void setAttribute(pugi::xml_node node, const char* name, const char* value) {
+    pugi::xml_attribute a = node.attribute(name);
+    if (!a) a = node.append_attribute(name);
+    a.set_value(value);
+}
+
+// Questions whose latest attempt was not fully right, keyed by their first
+// child's text, in the order they were first found wrong (after the last time
+// they were right).
+class RetakeList {
+public:
+    void wrong(const std::string& key, const pugi::xml_node& item) {
+        if (positions_.emplace(key, entries_.size()).second) entries_.push_back(item);
+    }
+    void right(const std::string& key) {
+        const auto it = positions_.find(key);
+        if (it == positions_.end()) return;
+        entries_[it->second] = pugi::xml_node();
+        positions_.erase(it);
+    }
+    const std::vector<pugi::xml_node>& entries() const { return entries_; }
+
+private:
+    std::unordered_map<std::string, std::size_t> positions_;
+    std::vector<pugi::xml_node> entries_;  // empty where a question was later answered right
+};
+
+void collectWrongAnswers(const pugi::xml_node& from, RetakeList& list) {
+    for (const auto& x : selectAll(from, ".//item")) {
+        const pugi::xml_node item = x.node();
+        if (numberValue(item.attribute("att").value()).value_or(0) != 1) continue;
+        const std::string key = xmlText(item.first_child());
+        const std::string_view marks = textContent(item.child("user_attempt_report").child("marks_scored"));
+        if (marks != item.attribute("total_marks").value())
+            list.wrong(key, item);
+        else
+            list.right(key);
+    }
+}
+
+}  // namespace
+
+bool buildBookmarkedTest(AppContext& ctx, double seconds) {
+    if (!fileExists(dataFilePath(ctx, "bookmark"))) return false;
+    pugi::xml_document doc;
+    if (!loadDataDocument(ctx, "bookmark", doc)) {
+        if (ctx.host.messages) ctx.host.messages->show("Error", msg::Critical, "");
+        return false;
+    }
+    pugi::xml_node root = doc.document_element();
+    const std::string time = timeText(seconds);
+    setAttribute(root, "name", "BookmarkedQuestionTest");
+    setAttribute(root, "time", time.c_str());
+    setAttribute(root, "time_remaining", time.c_str());
+    if (root.attribute("currentQuestionID")) root.attribute("currentQuestionID").set_value("1");
+    for (const auto& x : selectAll(doc, "//user_attempt_report")) {
+        pugi::xml_node report = x.node();
+        pugi::xml_node first = report.first_child();
+        if (!first) continue;
+        if (std::string_view(first.name()) == "user_attempts") {
+            if (pugi::xml_node second = first.next_sibling()) setText(second, "0");
+            report.remove_child(first);
+        } else {
+            setText(first, "0");
+        }
+    }
+    return handOverTest(ctx, root);
+}
+
+bool buildIncorrectTest(AppContext& ctx, double seconds, bool adaptive) {
+    pugi::xml_document doc;
+    const std::string time = std::to_string(roundedToWhole(seconds).value_or(0));
+    pugi::xml_node test = newTestDocument(doc, adaptive ? "Adaptive" : "IncorrectQuestionsTest", time);
+    const pugi::xml_node history = ctx.reportDoc.document_element();
+    if (!history.first_child()) return false;
+    RetakeList list;
+    collectWrongAnswers(history, list);
+    for (const pugi::xml_node& stored : list.entries()) {
+        if (!stored) continue;
+        pugi::xml_node item = test.append_copy(stored);
+        item.remove_attribute("att");
+        item.remove_child("user_attempt_report");
+    }
+    if (childNodes(test).size() < 2) return false;
+    pugi::xml_document adaptiveDoc;
+    if (adaptive) {
+        pickAdaptiveQuestions(test, 35, adaptiveDoc);
+        test = adaptiveDoc.document_element();
+        if (childNodes(test).size() < 2) return false;
+    }
+    return handOverTest(ctx, test);
+}
+
+}  // namespace examsim
