@@ -1,0 +1,53 @@
+#include "bank/quiz.h"
+#include "builder_fixture.h"
+#include "core/data_file.h"
+#include "core/xml.h"
+#include "support/data_files.h"
+
+using namespace examsim;
+using namespace examsim::test;
+
+class Quiz : public BuilderTest {
+protected:
+    void SetUp() override {
+        BuilderTest::SetUp();
+        writeDataText(ctx, "Quiz", R"(<QuestionBank><Test name="Quiz"><property/>
+            <item questionId="a1" topic="A" time="60"/><item questionId="b1" topic="B" time="60"/>
+            <item questionId="a2" topic="A"/><item questionId="q1" topic="it's &quot;quoted&quot;" time="5"/></Test>
+          <Test name="Other"><item questionId="o1" topic="A"/></Test></QuestionBank>)");
+        loadQuizDocument(ctx);
+    }
+};
+
+TEST_F(Quiz, CountsEqualWhatTheBuildWrites) {
+    for (const auto& [count, build] : std::vector<std::pair<std::string, std::string>>{
+             {"B|$|A", "B;A"}, {"A|$|A", "A;A"}, {"All", "All"}, {"it's \"quoted\"", "it's \"quoted\""}}) {
+        const std::int32_t n = showAvailableQuestion(ctx, count, "Quiz");
+        ASSERT_TRUE(createQuiz(ctx, build, 30, "Quiz")) << build;
+        EXPECT_EQ(static_cast<std::int32_t>(handedOverIds().size()), n) << build;
+    }
+    EXPECT_EQ(showAvailableQuestion(ctx, "A|$|A", "Quiz"), 2);
+    EXPECT_EQ(showAvailableQuestion(ctx, "All", "Quiz"), 4);
+}
+
+TEST_F(Quiz, ABuildAsksTopicsInOrderEachOnceTimedPerQuestion) {
+    ASSERT_TRUE(createQuiz(ctx, "B;A;A;Z", 30, "Quiz"));
+    const pugi::xml_node test = handedOver();
+    EXPECT_EQ(questionIds(test), (std::vector<std::string>{"b1", "a1", "a2"}));
+    EXPECT_STREQ(test.attribute("time").value(), "90");
+    EXPECT_STREQ(test.attribute("time_remaining").value(), "90");
+    EXPECT_STREQ(test.first_child().name(), "property");
+    for (pugi::xml_node item = test.child("item"); item; item = item.next_sibling("item"))
+        EXPECT_STREQ(item.attribute("time").value(), "30");  // also on a2, which had none
+    EXPECT_FALSE(createQuiz(ctx, "Z;Y", 30, "Quiz"));
+}
+
+TEST_F(Quiz, AnUnreadableQuizFileShowsQe2AndBuildsNothing) {
+    ctx.catalogue["qe2"] = "quiz damaged";
+    std::filesystem::remove(dataFilePath(ctx, "Quiz"));
+    EXPECT_FALSE(createQuiz(ctx, "All", 30, "Quiz"));
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_EQ(host.messages.shown[0].text, "quiz damaged");
+    EXPECT_EQ(host.messages.shown[0].style, 16);
+    EXPECT_EQ(showAvailableQuestion(ctx, "A", "Quiz"), 0);
+}

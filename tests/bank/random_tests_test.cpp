@@ -1,0 +1,79 @@
+#include "bank/customized_test.h"
+#include "bank/random_draw.h"
+#include "bank/random_tests.h"
+#include "builder_fixture.h"
+
+#include <algorithm>
+
+using namespace examsim;
+using namespace examsim::test;
+
+class RandomTests : public BuilderTest {
+protected:
+    void SetUp() override {
+        BuilderTest::SetUp();
+        setBank(practiceBank(practiceItem("p1", "A", "Beginner") + practiceItem("p2", "B", "Expert") +
+                             practiceItem("p3", "A", "Beginner") + practiceItem("p4", "A", "Expert") +
+                             practiceItem("p5", "A", "Beginner")));
+        setAnswers(R"(<Answers><Ans quid="p1">A</Ans><Ans quid="p2">B</Ans><Ans quid="p3">A</Ans><Ans quid="p4">A</Ans><Ans quid="p5">A</Ans></Answers>)");
+    }
+};
+
+TEST_F(RandomTests, DrawsRoundHalfToEvenAndSkipZeroAndRepeats) {
+    host.random.values = {0.5, 0.7, 0.1};
+    EXPECT_EQ(randomIndex(ctx, 5), 2);  // 2.5
+    EXPECT_EQ(randomIndex(ctx, 5), 4);  // 3.5
+    EXPECT_EQ(randomIndex(ctx, 5), 0);  // 0.5
+    host.random.values = {0.0, 0.5, 0.5, 0.875, 0.25, 0.75};
+    host.random.drawn = 0;
+    EXPECT_EQ(pickDistinctIndexes(ctx, 4, 2), (std::vector<std::int32_t>{2, 4, 1, 0, 0}));
+    EXPECT_EQ(host.random.drawn, 5);  // stops once wanted + 1 are filled
+    host.random.values.clear();
+    std::vector<std::int32_t> all = pickDistinctIndexes(ctx, 6, 6);
+    EXPECT_EQ(all.back(), 0);
+    all.pop_back();
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(all, (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(RandomTests, ARandomTestTakesThePoolPositionsInDrawOrder) {
+    host.random.values = {0.4, 0.8, 0.4, 0.2, 0.6};  // positions 2, 4, (2 again), 1
+    ASSERT_TRUE(buildRandomTest(ctx, 2, 1800));
+    const pugi::xml_node test = handedOver();
+    EXPECT_STREQ(test.attribute("name").value(), "Randomize Question Test");
+    EXPECT_STREQ(test.attribute("time_remaining").value(), "1800");
+    EXPECT_EQ(questionIds(test), (std::vector<std::string>{"p2", "p4"}));
+    EXPECT_STREQ(test.child("item").child("responses").last_child().attribute("correct").value(), "true");
+
+    ASSERT_TRUE(buildRandomTest(ctx, 5, 90.5));
+    std::vector<std::string> ids = handedOverIds();
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(ids, (std::vector<std::string>{"p1", "p2", "p3", "p4", "p5"}));
+    EXPECT_STREQ(handedOver().attribute("time").value(), "90.5");
+    EXPECT_FALSE(buildRandomTest(ctx, 6, 60));
+    EXPECT_FALSE(buildRandomTest(ctx, 0, 60));
+}
+
+TEST_F(RandomTests, ACustomizedTestFollowsObjectiveThenLevelThenPoolOrder) {
+    ASSERT_TRUE(buildCustomizedTest(ctx, 600,
+                                    R"(<custom><objective Beginner="0" Intermediate="0" Expert="1">B</objective>
+                                       <objective Beginner="2" Intermediate="0" Expert="1">A</objective></custom>)",
+                                    false));
+    const pugi::xml_node test = handedOver();
+    EXPECT_EQ(questionIds(test), (std::vector<std::string>{"p2", "p1", "p3", "p4"}));
+    EXPECT_EQ(std::string(test.attribute("name").value()), "Customized Exam" + shortDate(host.clock.time));
+    EXPECT_EQ(std::string(test.attribute("name").value()), "Customized Exam12/06/26");  // the "C" locale
+    EXPECT_FALSE(buildCustomizedTest(ctx, 600, "<custom />", false));
+    EXPECT_FALSE(buildCustomizedTest(ctx, 600, "<custom>", false));
+}
+
+TEST_F(RandomTests, TopicsWithQuotesSelectAndTheCustomOptionCarriesAnswers) {
+    setBank(practiceBank(practiceItem("q1", "it&apos;s &quot;x&quot;", "Expert")));
+    ASSERT_TRUE(buildCustomizedTest(ctx, 60, R"(<c><o Expert="1">it's "x"</o></c>)", false));
+    EXPECT_EQ(handedOverIds(), std::vector<std::string>{"q1"});
+    setBank(practiceBank(practiceItem("p1", "A", "Beginner")));
+    ASSERT_TRUE(showCustomOption(ctx));
+    EXPECT_STREQ(handedOver().child("item").child("responses").first_child().attribute("correct").value(), "true");
+    setBank(practiceBank(""));
+    EXPECT_FALSE(showCustomOption(ctx));
+}
