@@ -48,16 +48,32 @@ private:
     std::vector<pugi::xml_node> entries_;  // empty where a question was later answered right
 };
 
+struct KeyWriter : pugi::xml_writer {
+    std::string text;
+    void write(const void* data, std::size_t size) override { text.append(static_cast<const char*>(data), size); }
+};
+
+// Every stored `item` below `from`, in document order (oldest test first).
 void collectWrongAnswers(const pugi::xml_node& from, RetakeList& list) {
-    for (const auto& x : selectAll(from, ".//item")) {
-        const pugi::xml_node item = x.node();
-        if (numberValue(item.attribute("att").value()).value_or(0) != 1) continue;
-        const std::string key = xmlText(item.first_child());
-        const std::string_view marks = textContent(item.child("user_attempt_report").child("marks_scored"));
-        if (marks != item.attribute("total_marks").value())
-            list.wrong(key, item);
-        else
-            list.right(key);
+    KeyWriter key;  // reused: one serialised first child per stored item
+    pugi::xml_node node = from.first_child();
+    while (node) {
+        if (node.type() == pugi::node_element && std::string_view(node.name()) == "item" &&
+            numberValue(node.attribute("att").value()).value_or(0) == 1) {
+            key.text.clear();
+            node.first_child().print(key, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+            const std::string marks = textContent(node.child("user_attempt_report").child("marks_scored"));
+            if (marks != node.attribute("total_marks").value())
+                list.wrong(key.text, node);
+            else
+                list.right(key.text);
+        }
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node && node != from && !node.next_sibling()) node = node.parent();
+        node = node == from ? pugi::xml_node() : node.next_sibling();
     }
 }
 
