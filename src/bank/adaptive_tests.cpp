@@ -64,13 +64,11 @@ void pickAdaptiveQuestions(const pugi::xml_node& source, std::int32_t count, pug
 
 bool buildRandomAdaptiveTest(AppContext& ctx, std::int32_t n, double seconds) {
     if (n < 35) return false;
-    pugi::xml_document pool;
-    buildPracticePool(ctx, pool);
-    const pugi::xml_node root = pool.document_element();
-    if (static_cast<std::int32_t>(childNodes(root).size()) <= n) return false;
+    const std::vector<pugi::xml_node> pool = practicePoolChildren(ctx);
+    if (static_cast<std::int32_t>(pool.size()) <= n) return false;
     std::int32_t units = n / 35;
     std::array<std::vector<pugi::xml_node>, 3> lists;
-    for (std::size_t l = 0; l < kLevels.size(); ++l) lists[l] = childrenWith(root, "item", "level", kLevels[l].name);
+    for (std::size_t l = 0; l < kLevels.size(); ++l) lists[l] = nodesWith(pool, "item", "level", kLevels[l].name);
     for (std::size_t l = 0; l < kLevels.size(); ++l) {
         const auto length = static_cast<std::int32_t>(lists[l].size());
         if (units * kLevels[l].perUnit > length) units = std::min(units, length / kLevels[l].perUnit);

@@ -12,6 +12,9 @@
 #include <iomanip>
 #include <locale>
 #include <sstream>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace examsim {
 
@@ -19,6 +22,13 @@ namespace {
 
 constexpr std::array<const char*, 3> kLevelOrder{"Beginner", "Intermediate", "Expert"};
 constexpr std::array<double, 3> kPerUnit{10.0, 15.0, 10.0};
+
+std::string offerKey(std::string_view topic, std::string_view level) {
+    std::string key(topic);
+    key += '\0';
+    key += level;
+    return key;
+}
 
 std::time_t today(AppContext& ctx) { return ctx.host.clock ? ctx.host.clock->now() : std::time(nullptr); }
 
@@ -36,9 +46,16 @@ std::string shortDate(std::time_t when) {
 bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& selection, bool adaptive) {
     pugi::xml_document chosen;
     if (!parseXml(chosen, selection)) return false;
-    pugi::xml_document pool;
-    buildPracticePool(ctx, pool);
-    pugi::xml_node poolRoot = pool.document_element();
+    // The pool's questions per topic and level, in pool order; a cursor per
+    // list stands for the questions already moved out of the pool.
+    struct Offer {
+        std::vector<pugi::xml_node> items;
+        std::size_t taken = 0;
+    };
+    std::unordered_map<std::string, Offer> offers;
+    for (const pugi::xml_node& item : practicePoolChildren(ctx))
+        if (isElement(item, "item"))
+            offers[offerKey(item.attribute("topic").value(), item.attribute("level").value())].items.push_back(item);
 
     pugi::xml_document doc;
     const std::string name = adaptive ? std::string("Adaptive") : "Customized Exam" + shortDate(today(ctx));
@@ -50,14 +67,10 @@ bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& sel
         for (std::size_t l = 0; l < kLevelOrder.size(); ++l) {
             const std::int32_t wanted = std::max(0, wholeNumber(objective.attribute(kLevelOrder[l]).value()).value_or(0));
             totals[l] += wanted;
-            const auto matches = selectAll(poolRoot, "item[@topic = $t and @level = $l]", {{"t", topic}, {"l", kLevelOrder[l]}});
-            std::int32_t taken = 0;
-            for (const auto& x : matches) {
-                if (taken++ == wanted) break;
-                // Moved, so an objective named twice never asks a question twice.
-                test.append_copy(x.node());
-                poolRoot.remove_child(x.node());
-            }
+            const auto found = offers.find(offerKey(topic, kLevelOrder[l]));
+            if (found == offers.end()) continue;
+            Offer& offer = found->second;
+            for (std::int32_t k = 0; k < wanted && offer.taken < offer.items.size(); ++k) test.append_copy(offer.items[offer.taken++]);
         }
     }
     if (adaptive)

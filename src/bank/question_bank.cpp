@@ -60,6 +60,17 @@ pugi::xml_node findTest(AppContext& ctx, std::string_view name) {
 
 std::int32_t totalQuestionCount(const AppContext& ctx) { return countItems(ctx.quizDoc) + countItems(ctx.bankDoc); }
 
+std::vector<pugi::xml_node> practicePoolChildren(const AppContext& ctx) {
+    std::vector<pugi::xml_node> children;
+    bool first = true;
+    for (const auto& x : selectAll(ctx.bankDoc, "QuestionBank/Test[@test_type = 'PracticeTest']")) {
+        for (pugi::xml_node c = x.node().first_child(); c; c = c.next_sibling())
+            if (first || (c.type() == pugi::node_element && std::string_view(c.name()) == "item")) children.push_back(c);
+        first = false;
+    }
+    return children;
+}
+
 void buildPracticePool(const AppContext& ctx, pugi::xml_document& pool) {
     pool.reset();
     pugi::xml_node root;

@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace examsim {
 
@@ -37,5 +38,9 @@ std::int32_t totalQuestionCount(const AppContext& ctx);
 // whole, followed by the items of every later practice test, in bank order.
 // Empty when the bank has no practice test. The bank is left unchanged.
 void buildPracticePool(const AppContext& ctx, pugi::xml_document& pool);
+
+// The children that pool holds, in the same order, as nodes of the bank itself
+// (nothing copied): position 0 is the first practice test's `property`.
+std::vector<pugi::xml_node> practicePoolChildren(const AppContext& ctx);
 
 }  // namespace examsim

@@ -10,9 +10,7 @@ namespace examsim {
 
 bool buildRandomTest(AppContext& ctx, std::int32_t n, double seconds) {
     if (n < 1) return false;
-    pugi::xml_document pool;
-    buildPracticePool(ctx, pool);
-    const std::vector<pugi::xml_node> children = childNodes(pool.document_element());
+    const std::vector<pugi::xml_node> children = practicePoolChildren(ctx);
     const auto questionCount = static_cast<std::int32_t>(children.size()) - 1;  // position 0 is the property
     if (questionCount < n) return false;
     const std::vector<std::int32_t> positions = pickDistinctIndexes(ctx, questionCount, n);

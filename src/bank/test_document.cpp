@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace examsim {
 
@@ -44,6 +45,18 @@ std::vector<pugi::xml_node> childrenWith(const pugi::xml_node& parent, const cha
     for (pugi::xml_node c = parent.child(name); c; c = c.next_sibling(name))
         if (value == c.attribute(attribute).value()) out.push_back(c);
     return out;
+}
+
+std::vector<pugi::xml_node> nodesWith(const std::vector<pugi::xml_node>& nodes, const char* name, const char* attribute,
+                                      const std::string& value) {
+    std::vector<pugi::xml_node> out;
+    for (const pugi::xml_node& n : nodes)
+        if (isElement(n, name) && value == n.attribute(attribute).value()) out.push_back(n);
+    return out;
+}
+
+bool isElement(const pugi::xml_node& node, const char* name) {
+    return node.type() == pugi::node_element && std::string_view(node.name()) == name;
 }
 
 bool handOverTest(AppContext& ctx, const pugi::xml_node& test) {

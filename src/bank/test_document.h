@@ -25,6 +25,12 @@ std::vector<pugi::xml_node> childNodes(const pugi::xml_node& node);
 std::vector<pugi::xml_node> childrenWith(const pugi::xml_node& parent, const char* name, const char* attribute,
                                          const std::string& value);
 
+// The same filter over a list of nodes.
+std::vector<pugi::xml_node> nodesWith(const std::vector<pugi::xml_node>& nodes, const char* name, const char* attribute,
+                                      const std::string& value);
+
+bool isElement(const pugi::xml_node& node, const char* name);
+
 // Writes the serialised test to the current test file for the question
 // screen; true once written (a write failure ends the program in writeXMLFile).
 bool handOverTest(AppContext& ctx, const pugi::xml_node& test);
