@@ -62,6 +62,14 @@ void pickAdaptiveQuestions(const pugi::xml_node& source, std::int32_t count, pug
         for (std::int32_t k = 0; k < kLevels[l].perUnit * units; ++k) test.append_copy(lists[l][static_cast<std::size_t>(k)]);
 }
 
+pugi::xml_node testWithQuestions(const pugi::xml_node& test, bool adaptive, pugi::xml_document& holder) {
+    if (childNodes(test).size() < 2) return {};
+    if (!adaptive) return test;
+    pickAdaptiveQuestions(test, 35, holder);
+    const pugi::xml_node picked = holder.document_element();
+    return childNodes(picked).size() < 2 ? pugi::xml_node() : picked;
+}
+
 bool buildRandomAdaptiveTest(AppContext& ctx, std::int32_t n, double seconds) {
     if (n < 35) return false;
     const std::vector<pugi::xml_node> pool = practicePoolChildren(ctx);
@@ -95,10 +103,9 @@ bool buildBookmarkAdaptiveTest(AppContext& ctx, double seconds) {
         if (!a) a = root.append_attribute(name);
         a.set_value(time.c_str());
     }
-    pugi::xml_document test;
-    pickAdaptiveQuestions(root, 35, test);
-    if (childNodes(test.document_element()).size() < 2) return false;
-    return handOverTest(ctx, test.document_element());
+    pugi::xml_document holder;
+    const pugi::xml_node test = testWithQuestions(root, true, holder);
+    return test && handOverTest(ctx, test);
 }
 
 }  // namespace examsim

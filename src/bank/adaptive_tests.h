@@ -13,6 +13,10 @@ struct AppContext;
 // some level the test holds no question.
 void pickAdaptiveQuestions(const pugi::xml_node& source, std::int32_t count, pugi::xml_document& out);
 
+// The test when it holds a question; with `adaptive`, its adaptive form of 35
+// (held in `holder`) when that holds one; otherwise an empty node.
+pugi::xml_node testWithQuestions(const pugi::xml_node& test, bool adaptive, pugi::xml_document& holder);
+
 // "Adaptive" from the practice pool: whole units of 35 (fitted to what each
 // level offers), drawn at random per level, Intermediate, Beginner, then
 // Expert, answers merged, into the current test file. False below 35, above

@@ -76,13 +76,9 @@ bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& sel
     if (adaptive)
         for (std::size_t l = 0; l < totals.size(); ++l)
             if (roundHalfEven(totals[l] / kPerUnit[l]) == 0) return false;
-    if (childNodes(test).size() < 2) return false;
     pugi::xml_document adaptiveDoc;
-    if (adaptive) {
-        pickAdaptiveQuestions(test, 35, adaptiveDoc);
-        test = adaptiveDoc.document_element();
-        if (childNodes(test).size() < 2) return false;
-    }
+    test = testWithQuestions(test, adaptive, adaptiveDoc);
+    if (!test) return false;
     mergeAnswersInto(ctx, test);
     return handOverTest(ctx, test);
 }

@@ -1,10 +1,8 @@
 #include "bank/quiz.h"
 
+#include "bank/study_document.h"
 #include "bank/test_document.h"
 #include "core/app_context.h"
-#include "core/crypt_api.h"
-#include "core/data_file.h"
-#include "core/messages.h"
 #include "core/xml.h"
 
 #include <string_view>
@@ -41,14 +39,7 @@ std::vector<pugi::xml_node> quizQuestions(const AppContext& ctx, const std::stri
 
 }  // namespace
 
-void loadQuizDocument(AppContext& ctx) {
-    try {
-        if (loadDataDocument(ctx, "Quiz", ctx.quizDoc)) return;
-    } catch (const CryptError&) {
-        ctx.quizDoc.reset();
-    }
-    showMessage(ctx, "qe2", msg::Critical);
-}
+void loadQuizDocument(AppContext& ctx) { loadStudyDocument(ctx, "Quiz", ctx.quizDoc, "qe2"); }
 
 std::int32_t showAvailableQuestion(AppContext& ctx, const std::string& selection, const std::string& quizName) {
     return static_cast<std::int32_t>(quizQuestions(ctx, selection, "|$|", quizName).size());

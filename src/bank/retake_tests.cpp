@@ -120,13 +120,9 @@ bool buildIncorrectTest(AppContext& ctx, double seconds, bool adaptive) {
         item.remove_attribute("att");
         item.remove_child("user_attempt_report");
     }
-    if (childNodes(test).size() < 2) return false;
     pugi::xml_document adaptiveDoc;
-    if (adaptive) {
-        pickAdaptiveQuestions(test, 35, adaptiveDoc);
-        test = adaptiveDoc.document_element();
-        if (childNodes(test).size() < 2) return false;
-    }
+    test = testWithQuestions(test, adaptive, adaptiveDoc);
+    if (!test) return false;
     return handOverTest(ctx, test);
 }
 
