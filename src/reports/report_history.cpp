@@ -27,9 +27,8 @@ enum Step {
     kRootTaken = 6,
     kSectionsFound = 7,
     kObjectivesAnalysed = 8,
-    kRecordBuilt = 9,
+    kRecordAppended = 9,
     kTestAttached = 10,
-    kRecordAppended = 11,
     kStored = 12,
     kReturned = 13,
     kStoreFailed = 20,
@@ -121,10 +120,9 @@ std::string recordReport(AppContext& ctx, std::string& testXml) {
     mark(ctx, kObjectivesAnalysed);
 
     pugi::xml_node record = appendRecord(history, evaluated);
-    mark(ctx, kRecordBuilt);
+    mark(ctx, kRecordAppended);
     record.append_copy(evaluated);
     mark(ctx, kTestAttached);
-    mark(ctx, kRecordAppended);
 
     try {
         saveDataDocument(ctx, report, kStoreName);
