@@ -8,6 +8,7 @@
 #include "core/data_file.h"
 #include "core/file_ops.h"
 #include "core/number_text.h"
+#include "core/xml.h"
 
 #include <algorithm>
 #include <array>
@@ -98,11 +99,7 @@ bool buildBookmarkAdaptiveTest(AppContext& ctx, double seconds) {
     if (!loadDataDocument(ctx, "bookmark", bookmarks)) return false;
     pugi::xml_node root = bookmarks.document_element();
     const std::string time = timeText(seconds);
-    for (const char* name : {"time", "time_remaining"}) {
-        pugi::xml_attribute a = root.attribute(name);
-        if (!a) a = root.append_attribute(name);
-        a.set_value(time.c_str());
-    }
+    for (const char* name : {"time", "time_remaining"}) setAttribute(root, name, time);
     pugi::xml_document holder;
     const pugi::xml_node test = testWithQuestions(root, true, holder);
     return test && handOverTest(ctx, test);

@@ -10,11 +10,7 @@ namespace examsim {
 
 namespace {
 
-void setCorrect(pugi::xml_node response, bool correct) {
-    pugi::xml_attribute a = response.attribute("correct");
-    if (!a) a = response.append_attribute("correct");
-    a.set_value(correct ? "true" : "false");
-}
+void setCorrect(pugi::xml_node response, bool correct) { setAttribute(response, "correct", correct ? "true" : "false"); }
 
 bool isValueNode(const pugi::xml_node& n) {
     const auto t = n.type();

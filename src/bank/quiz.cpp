@@ -52,12 +52,7 @@ bool createQuiz(AppContext& ctx, const std::string& selection, std::int32_t seco
     pugi::xml_document doc;
     pugi::xml_node test = newTestDocument(doc, quizName, "");
     const std::string time = std::to_string(secondsPerQuestion);
-    for (const pugi::xml_node& q : questions) {
-        pugi::xml_node item = test.append_copy(q);
-        pugi::xml_attribute a = item.attribute("time");
-        if (!a) a = item.append_attribute("time");
-        a.set_value(time.c_str());
-    }
+    for (const pugi::xml_node& q : questions) setAttribute(test.append_copy(q), "time", time);
     const std::string total = std::to_string(static_cast<long long>(secondsPerQuestion) * static_cast<long long>(questions.size()));
     test.append_attribute("time").set_value(total.c_str());
     test.append_attribute("time_remaining").set_value(total.c_str());

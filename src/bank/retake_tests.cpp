@@ -21,12 +21,6 @@ void setText(pugi::xml_node node, const char* text) {
     node.append_child(pugi::node_pcdata).set_value(text);
 }
 
-void setAttribute(pugi::xml_node node, const char* name, const char* value) {
-    pugi::xml_attribute a = node.attribute(name);
-    if (!a) a = node.append_attribute(name);
-    a.set_value(value);
-}
-
 // Questions whose latest attempt was not fully right, keyed by their first
 // child's text, in the order they were first found wrong (after the last time
 // they were right).
@@ -89,8 +83,8 @@ bool buildBookmarkedTest(AppContext& ctx, double seconds) {
     pugi::xml_node root = doc.document_element();
     const std::string time = timeText(seconds);
     setAttribute(root, "name", "BookmarkedQuestionTest");
-    setAttribute(root, "time", time.c_str());
-    setAttribute(root, "time_remaining", time.c_str());
+    setAttribute(root, "time", time);
+    setAttribute(root, "time_remaining", time);
     if (root.attribute("currentQuestionID")) root.attribute("currentQuestionID").set_value("1");
     for (const auto& x : selectAll(doc, "//user_attempt_report")) {
         pugi::xml_node report = x.node();
