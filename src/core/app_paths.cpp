@@ -1,6 +1,7 @@
 #include "core/app_paths.h"
 
 #include <algorithm>
+#include <cctype>
 #include <system_error>
 #include <vector>
 
@@ -19,6 +20,25 @@ std::vector<std::string_view> splitParts(std::string_view relative) {
     return parts;
 }
 
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The child of `folder` named `part`. Stored data and movies name files as a
+// case-blind file system would ("\database\PDU.html" for "Database/PDU.html"),
+// so a name that does not exist as written takes the entry that differs only
+// in case; a name with no such entry stays as written (a file to be created).
+std::filesystem::path child(const std::filesystem::path& folder, std::string_view part) {
+    std::filesystem::path exact = folder / std::filesystem::path(std::string(part));
+    std::error_code ec;
+    if (part == "." || part == ".." || std::filesystem::exists(std::filesystem::symlink_status(exact, ec))) return exact;
+    for (auto it = std::filesystem::directory_iterator(folder, ec); !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
+        if (equalIgnoringCase(it->path().filename().string(), part)) return it->path();
+    return exact;
+}
+
 }  // namespace
 
 AppPaths::AppPaths(std::filesystem::path folder) { setFolder(std::move(folder)); }
@@ -27,7 +47,7 @@ void AppPaths::setFolder(std::filesystem::path folder) { folder_ = std::move(fol
 
 std::filesystem::path AppPaths::resolve(std::string_view relative) const {
     std::filesystem::path p = folder_;
-    for (std::string_view part : splitParts(relative)) p /= std::filesystem::path(std::string(part));
+    for (std::string_view part : splitParts(relative)) p = child(p, part);
     return p;
 }
 
@@ -35,7 +55,7 @@ std::optional<std::filesystem::path> AppPaths::fileIn(std::string_view subfolder
     if (name.empty() || name == "." || name == "..") return std::nullopt;
     if (name.find_first_of("\\/:") != std::string_view::npos) return std::nullopt;
     if (name.find('\0') != std::string_view::npos) return std::nullopt;
-    return resolve(subfolder) / std::filesystem::path(std::string(name));
+    return child(resolve(subfolder), name);
 }
 
 std::optional<std::filesystem::path> AppPaths::confined(std::string_view relative) const {

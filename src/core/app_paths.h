@@ -8,7 +8,8 @@ namespace examsim {
 // The application folder and the one place that turns "folder + relative
 // path" into a file-system path. Relative paths are written with "\" or "/"
 // (both occur in stored data and screens); empty parts of a doubled separator
-// are dropped.
+// are dropped, and a part that does not exist as written matches an existing
+// entry that differs only in letter case.
 class AppPaths {
 public:
     AppPaths() = default;

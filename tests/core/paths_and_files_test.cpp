@@ -21,6 +21,18 @@ TEST(AppPaths, BackslashSlashMixedAndDoubledSeparatorsResolveToTheSameFile) {
     }
 }
 
+TEST(AppPaths, NamesDifferingOnlyInCaseFindTheExistingFile) {
+    TempFolder t;
+    writeFile(t / "Database" / "PDU.html", "x");
+    AppPaths paths(t.path());
+    EXPECT_EQ(paths.resolve("\\database\\PDU.html"), t / "Database" / "PDU.html");
+    EXPECT_EQ(paths.resolve("\\DATABASE\\pdu.HTML"), t / "Database" / "PDU.html");
+    EXPECT_EQ(*paths.fileIn("\\database\\", "pdu.html"), t / "Database" / "PDU.html");
+    // A file not there yet keeps the name it was given, in the existing folder.
+    EXPECT_EQ(paths.resolve("/database/new.wlb"), t / "Database" / "new.wlb");
+    EXPECT_EQ(paths.resolve("/Other/new.wlb"), t / "Other" / "new.wlb");
+}
+
 TEST(AppPaths, NamesFromMoviesStayInTheirFolder) {
     AppPaths paths("/app");
     EXPECT_EQ(*paths.fileIn("\\Database\\", "simulator"), std::filesystem::path("/app/Database/simulator"));
