@@ -73,6 +73,20 @@ public:
     virtual void resetMousePointer() = 0;
 };
 
+// The help window: a topic of a compiled help file.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    virtual void showTopic(const std::filesystem::path& helpFile, const std::string& topic) = 0;
+};
+
+// The about screen, shown modally from any screen's "btnAbout".
+class AboutScreen {
+public:
+    virtual ~AboutScreen() = default;
+    virtual void showAbout() = 0;
+};
+
 // A screen's movie as the logic sees it.
 class Movie {
 public:
@@ -111,6 +125,8 @@ struct Host {
     ScreenServices* screen = nullptr;
     RandomSource* random = nullptr;  // empty: a clock-seeded generator of the logic's own
     Clock* clock = nullptr;          // empty: the system clock
+    HelpViewer* help = nullptr;
+    AboutScreen* about = nullptr;
 };
 
 }  // namespace examsim

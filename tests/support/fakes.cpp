@@ -57,6 +57,8 @@ void FakeHost::attach(AppContext& ctx) {
     ctx.host.screen = &screen;
     ctx.host.random = &random;
     ctx.host.clock = &clock;
+    ctx.host.help = &help;
+    ctx.host.about = &about;
 }
 
 double FakeRandom::next() {

@@ -59,6 +59,20 @@ public:
     int pointerResets = 0;
 };
 
+class FakeHelpViewer : public HelpViewer {
+public:
+    void showTopic(const std::filesystem::path& file, const std::string& topic) override {
+        shown.emplace_back(file, topic);
+    }
+    std::vector<std::pair<std::filesystem::path, std::string>> shown;
+};
+
+class FakeAboutScreen : public AboutScreen {
+public:
+    void showAbout() override { ++shown; }
+    int shown = 0;
+};
+
 // Movie whose variables are a map; every call is logged in order.
 class FakeMovie : public Movie {
 public:
@@ -100,6 +114,8 @@ struct FakeHost {
     FakeScreen screen;
     FakeRandom random;
     FakeClock clock;
+    FakeHelpViewer help;
+    FakeAboutScreen about;
     void attach(AppContext& ctx);
 };
 

@@ -5,6 +5,7 @@
 #include "core/data_file.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
+#include "core/movie_runtime.h"
 #include "core/xml.h"
 
 #include <algorithm>
@@ -117,8 +118,15 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
         data.emplace_back(f, storedForm(text, f));
     }
     std::vector<std::pair<fs::path, std::string>> movies;
-    for (const auto& f : filesWithExtension(product / "movies", ".html"))
-        movies.emplace_back(f, storedForm(readSource(f), f));
+    for (const auto& f : filesWithExtension(product / "movies", ".html")) {
+        std::string html;
+        try {
+            html = withMovieRuntime(readSource(f));
+        } catch (const std::invalid_argument& e) {
+            throw PackError(f.string() + ": " + e.what());
+        }
+        movies.emplace_back(f, storedForm(html, f));
+    }
     std::vector<std::pair<fs::path, std::string>> pages;
     for (const auto& f : filesWithExtension(product / "pages", ".html"))
         pages.emplace_back(f, storedForm(readSource(f), f));

@@ -15,7 +15,7 @@ void decipher(const std::filesystem::path& container, const std::filesystem::pat
 
 // Builds an application folder from a product's readable sources:
 //   data/*.xml      -> Database/<name>.wlb
-//   movies/*.html   -> <name>.wlb
+//   movies/*.html   -> <name>.wlb, with the movie runtime inlined
 //   pages/*.html    -> Database/<name>.wlb (pages the HTML viewer deciphers)
 //   files/**        -> copied as they are (pages, pictures, stylesheets)
 //   help/*.hhp      -> Help/Help.chm and Help/help.chm, compiled with chmcmd

@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+namespace examsim {
+
+struct AppContext;
+
+// Opens a web link ("http:", "https:"), a mail link ("mailto:") or a file
+// inside the application folder (a path relative to it, or an absolute path
+// within it). Anything else, a program in particular, is refused and logged
+// to stderr; nothing is shown to the user.
+void openLink(AppContext& ctx, const std::string& target);
+
+// The mail link for an address, subject and body. Subject and body are
+// percent-encoded, so "&", "#" or "?" in them cannot cut the message short.
+std::string mailLink(const std::string& address, const std::string& subject, const std::string& body);
+
+// Opens the user's mail program on a new message through openLink.
+void sendMail(AppContext& ctx, const std::string& address, const std::string& subject, const std::string& body);
+
+}  // namespace examsim

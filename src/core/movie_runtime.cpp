@@ -1,0 +1,21 @@
+#include "core/movie_runtime.h"
+
+#include <stdexcept>
+
+namespace examsim {
+
+extern const char kMovieRuntimeScript[];
+
+std::string_view movieRuntimeScript() { return kMovieRuntimeScript; }
+
+std::string withMovieRuntime(std::string_view html) {
+    const std::string script = "<script>\n" + std::string(movieRuntimeScript()) + "\n</script>";
+    std::string out(html);
+    std::size_t at = out.find(kMovieRuntimeMarker);
+    if (at != std::string::npos) return out.replace(at, kMovieRuntimeMarker.size(), script);
+    at = out.find("</head>");
+    if (at == std::string::npos) throw std::invalid_argument("the movie has no runtime marker and no </head>");
+    return out.insert(at, script + "\n");
+}
+
+}  // namespace examsim
