@@ -1,0 +1,48 @@
+#pragma once
+#include "core/host.h"
+
+#include <QString>
+#include <functional>
+
+namespace examsim {
+
+struct AppContext;
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    int show(const std::string& text, int style, const std::string& title) override;
+};
+
+// Web and mail links go to the desktop's default handlers; files (already
+// confined by openLink) open in their viewer.
+class DesktopLinks : public LinkOpener {
+public:
+    void openLink(const std::string& target) override;
+};
+
+// The mail program through xdg-email, with subject, body and attachment.
+class XdgMailer : public Mailer {
+public:
+    bool send(const MailMessage& mail) override;
+    static QStringList arguments(const MailMessage& mail);
+};
+
+class QtProgramControl : public ProgramControl {
+public:
+    // Runs just before the process ends (releases the instance lock).
+    std::function<void()> beforeEnd;
+    [[noreturn]] void endProgram(int exitCode) override;
+};
+
+class QtScreen : public ScreenServices {
+public:
+    ScreenSize screenPixels() override;
+    void setApplicationHelpFile(const std::filesystem::path& helpFile) override { helpFile_ = helpFile; }
+    void resetMousePointer() override;
+    const std::filesystem::path& helpFile() const { return helpFile_; }
+
+private:
+    std::filesystem::path helpFile_;
+};
+
+}  // namespace examsim
