@@ -239,8 +239,24 @@
     });
   }
 
+  // Reads a file of the application folder ("Database/simulator"); resolves
+  // with its text, rejects when the host refuses or does not have it.
+  function readText(win, path) {
+    return new Promise(function (resolve, reject) {
+      var xhr = new win.XMLHttpRequest();
+      xhr.open('GET', path);
+      xhr.onload = function () {
+        if (xhr.status === 0 || (xhr.status >= 200 && xhr.status < 300)) resolve(xhr.responseText);
+        else reject(new Error('status ' + xhr.status));
+      };
+      xhr.onerror = function () { reject(new Error('refused: ' + path)); };
+      xhr.send();
+    });
+  }
+
   function boot(win) {
     var movie = createMovie();
+    movie.readText = function (path) { return readText(win, path); };
     win.movie = movie;
     win.fscommand = function (command, args) { movie.fscommand(command, args); };
     var start = function () {

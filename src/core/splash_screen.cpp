@@ -8,13 +8,6 @@
 
 namespace examsim {
 
-std::int16_t countPracticeTests(const pugi::xml_node& bankDoc) {
-    std::int16_t n = 0;
-    for (pugi::xml_node test : firstNamed(bankDoc, "QuestionBank").children())
-        if (std::string_view(test.attribute("name").value()).substr(0, 8) == "Practice") ++n;
-    return n;
-}
-
 frmSplash::frmSplash(AppContext& ctx, SplashHost& host) : MovieScreen(ctx), host_(host) {}
 
 void frmSplash::load() {
@@ -23,7 +16,7 @@ void frmSplash::load() {
     const std::string versionType = textContent(firstNamed(ctx_.productDoc, "version_type"));
     ctx_.versionCode = textContent(firstNamed(ctx_.productDoc, "version_code"));
     const std::string productName = textContent(firstNamed(ctx_.productDoc, "product-name"));
-    const std::string testimonial = textContent(firstNamed(ctx_.productDoc, "testimonial"));
+    const std::string testimonial = textContent(firstNamed(ctx_.productDoc, "testmonials"));
 
     set("txtVersionName", blankIfEmpty(versionType));
     set("txtCopyRight", blankIfEmpty(kCopyrightLine));
@@ -51,10 +44,7 @@ void frmSplash::loadingBlock() {
         host_.loadReports();
         status("Loading User Settings...");
         host_.setStatusLabel("Loading QuestionBank...");
-        ctx_.loadTrace += "lqb_s";
         host_.loadQuestionBank();
-        ctx_.loadTrace += "lqb_e";
-        ctx_.practiceCount = countPracticeTests(ctx_.bankDoc);
         status("Loading User settings...");
         host_.prepareScreens();
         loaded_ = true;

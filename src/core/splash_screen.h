@@ -1,8 +1,6 @@
 #pragma once
 #include "core/movie_screen.h"
 
-#include <cstdint>
-#include <pugixml.hpp>
 #include <string>
 
 namespace examsim {
@@ -15,6 +13,7 @@ public:
     virtual void setCaption(const std::string& text) = 0;
     virtual void setStatusLabel(const std::string& text) = 0;
     virtual void loadReports() = 0;
+    // Loads the question bank with its load trace and counts the practice tests.
     virtual void loadQuestionBank() = 0;
     // Loads the main window and the mode screen without showing them.
     virtual void prepareScreens() = 0;
@@ -25,9 +24,6 @@ public:
     // Unloads the splash screen and shows the mode screen, then the main window.
     virtual void handOver() = 0;
 };
-
-// Number of tests of the question bank whose name begins with "Practice".
-std::int16_t countPracticeTests(const pugi::xml_node& bankDoc);
 
 // The splash screen, frmSplash.
 class frmSplash : public MovieScreen {

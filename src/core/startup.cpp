@@ -1,7 +1,6 @@
 #include "core/startup.h"
 
 #include "core/app_context.h"
-#include "core/data_file.h"
 #include "core/file_ops.h"
 #include "core/messages.h"
 
@@ -10,7 +9,7 @@
 namespace examsim {
 namespace {
 
-[[noreturn]] void refuse(AppContext& ctx, const char* text, int style, const char* title, int code) {
+[[noreturn]] void refuse(AppContext& ctx, const std::string& text, int style, const char* title, int code) {
     if (ctx.host.messages) ctx.host.messages->show(text, style, title);
     if (ctx.host.program) ctx.host.program->endProgram(code);
     std::exit(code);
@@ -28,8 +27,8 @@ void runStartup(AppContext& ctx, InstanceLock& lock, const StartupLoaders& loade
     run(loaders.systemDocument, ctx);
     run(loaders.messageCatalogue, ctx);
     run(loaders.productDocument, ctx);
-    if (!fileExists(dataFilePath(ctx, "Answers"))) refuse(ctx, kAnswersMissing, msg::OkOnly | msg::Critical, kStandardTitle, 1);
-    run(loaders.answerDocument, ctx);
+    if (loaders.answerDocument)
+        if (auto problem = loaders.answerDocument(ctx)) refuse(ctx, *problem, msg::OkOnly | msg::Critical, kStandardTitle, 1);
 }
 
 }  // namespace examsim

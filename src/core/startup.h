@@ -1,5 +1,7 @@
 #pragma once
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace examsim {
 
@@ -18,16 +20,15 @@ struct StartupLoaders {
     std::function<void(AppContext&)> systemDocument;
     std::function<void(AppContext&)> messageCatalogue;
     std::function<void(AppContext&)> productDocument;
-    std::function<void(AppContext&)> answerDocument;
+    // Returns what is wrong when the answer document cannot be loaded.
+    std::function<std::optional<std::string>(AppContext&)> answerDocument;
 };
 
 inline constexpr const char* kAlreadyRunning = "The Simulator is already running";
-inline constexpr const char* kAnswersMissing =
-    "The answer file of this product (Database\\Answers.wlb) is missing. Please install the product again.";
 
 // Start-up up to showing the splash screen: the instance check, removing a
 // left-over update folder and loading the documents. Ends the program (through
-// the host) when another instance runs or the answer file is missing.
+// the host) when another instance runs or the answer document cannot be loaded.
 void runStartup(AppContext& ctx, InstanceLock& lock, const StartupLoaders& loaders);
 
 }  // namespace examsim

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <iostream>
@@ -27,9 +28,11 @@ void reply(QWebEngineUrlRequestJob* job, const QByteArray& mime, const QByteArra
 void registerUrlSchemes() {
     for (const char* name : {kAppScheme, kHelpScheme}) {
         QWebEngineUrlScheme scheme(name);
-        scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-        scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme |
-                        QWebEngineUrlScheme::LocalAccessAllowed);
+        // With a host, movie and files share one origin, so a movie may read them.
+        scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+        // Not a local scheme: its pages reach no file: URL, and read their own
+        // origin as a web page does.
+        scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::CorsEnabled);
         QWebEngineUrlScheme::registerScheme(scheme);
     }
 }
@@ -40,7 +43,11 @@ AppSchemeHandler::AppSchemeHandler(const AppPaths& paths, QObject* parent)
 QUrl AppSchemeHandler::addMovie(const QByteArray& html) {
     const QString path = kMoviePrefix + QString::number(++next_);
     movies_.insert(path, html);
-    return QUrl(QString(kAppScheme) + ":" + path);
+    QUrl url;
+    url.setScheme(kAppScheme);
+    url.setHost(kAppHost);
+    url.setPath(path);
+    return url;
 }
 
 void AppSchemeHandler::removeMovie(const QUrl& url) { movies_.remove(url.path()); }
@@ -51,6 +58,10 @@ void AppSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
         return;
     }
     const QString path = job->requestUrl().path();
+    if (job->requestUrl().host() != kAppHost) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+        return;
+    }
     if (auto movie = movies_.constFind(path); movie != movies_.constEnd()) {
         reply(job, "text/html", *movie);
         return;
@@ -77,6 +88,7 @@ QUrl appUrl(const AppPaths& paths, const std::filesystem::path& file) {
     const auto rel = file.lexically_relative(paths.folder());
     QUrl url;
     url.setScheme(kAppScheme);
+    url.setHost(kAppHost);
     url.setPath("/" + QString::fromStdString(rel.generic_string()));
     return url;
 }
@@ -84,6 +96,10 @@ QUrl appUrl(const AppPaths& paths, const std::filesystem::path& file) {
 WebEnvironment::WebEnvironment(const AppPaths& paths)
     : profile_(new QWebEngineProfile()), movies_(new AppSchemeHandler(paths, profile_)) {
     profile_->installUrlSchemeHandler(kAppScheme, movies_);
+    QWebEngineSettings* s = profile_->settings();
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
 }
 
 WebEnvironment::~WebEnvironment() { delete profile_; }

@@ -11,12 +11,13 @@ class QWebEngineProfile;
 namespace examsim {
 
 inline constexpr const char* kAppScheme = "app";
+inline constexpr const char* kAppHost = "local";
 inline constexpr const char* kHelpScheme = "help";
 
 // Registers the program's URL schemes; must run before QApplication exists.
 void registerUrlSchemes();
 
-// "app:" serves the movies from memory and, read-only, the files of the
+// "app://local/" serves the movies from memory and, read-only, the files of the
 // application folder; a path that leaves the folder is refused.
 class AppSchemeHandler : public QWebEngineUrlSchemeHandler {
     Q_OBJECT

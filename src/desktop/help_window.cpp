@@ -58,6 +58,7 @@ void HelpWindow::showTopic(const std::filesystem::path& helpFile, const std::str
     scheme_->setFile(file);
     QUrl url;
     url.setScheme(kHelpScheme);
+    url.setHost(kAppHost);
     url.setPath(page);
     view_->setUrl(url);
     show();

@@ -13,7 +13,7 @@ public:
 
 public slots:
     // kind: "ready", "drawn", "var" (name, value), "frame" (number), "cmd" (command, args).
-    void message(const QString& kind, const QString& a, const QString& b) { emit received(kind, a, b); }
+    void message(const QString& kind, const QString& a, const QString& b);
 
 signals:
     void hostCall(const QString& op, const QVariantList& args);

@@ -1,5 +1,4 @@
 #include "core/app_context.h"
-#include "core/data_file.h"
 #include "core/splash_screen.h"
 #include "core/startup.h"
 #include "core/xml.h"
@@ -19,9 +18,9 @@ struct FakeSplashHost : SplashHost {
     void loadReports() override { log.push_back("reports"); }
     void loadQuestionBank() override {
         log.push_back("bank");
+        ctx->loadTrace += "lqb_s";
         if (bankFails) throw std::runtime_error("bank broken");
-        parseXml(*bank, "<QuestionBank><Test name='Diagnostic'/><Test name='Practice 1'/><Test name='Practice 2'/>"
-                        "<Test name='practice 3'/><Test name='Final'/></QuestionBank>");
+        ++ctx->practiceCount;  // counting again would show here
     }
     void prepareScreens() override { log.push_back("prepare"); }
     bool readyForHandOver() override { return ready; }
@@ -29,7 +28,7 @@ struct FakeSplashHost : SplashHost {
     void startModeScreen() override { log.push_back("mode frame 3"); }
     void handOver() override { log.push_back("handOver"); }
     std::vector<std::string> log;
-    pugi::xml_document* bank = nullptr;
+    AppContext* ctx = nullptr;
     bool ready = false;
     bool bankFails = false;
 };
@@ -44,7 +43,7 @@ protected:
     void SetUp() override {
         ctx.paths.setFolder(t.path());
         host.attach(ctx);
-        splashHost.bank = &ctx.bankDoc;
+        splashHost.ctx = &ctx;
     }
     void writeMovie(const char* name) {
         std::string html = "<html><head></head></html>";
@@ -79,7 +78,7 @@ TEST_F(Splash, LoadSendsTheProductTextsInOrder) {
     EXPECT_FALSE(std::filesystem::exists(t / "tempSwf.swf"));
 
     host.screen.size = {1024, 768};
-    parseXml(ctx.productDoc, "<product><testimonial>Great</testimonial></product>");
+    parseXml(ctx.productDoc, "<product><testmonials>Great</testmonials></product>");
     movie.sets.clear();
     splash.load();
     EXPECT_EQ(movie.sets[3], (std::pair<std::string, std::string>{"txtTestamonial", "Great"}));
@@ -97,15 +96,14 @@ TEST_F(Splash, LoaderLoadsOnceAfterThreeTicksAndHandsOverWhenReady) {
                                         "caption Loading User Settings...", "label Loading User Settings...",
                                         "label Loading QuestionBank...", "bank", "caption Loading User settings...",
                                         "label Loading User settings...", "prepare"}));
-    EXPECT_EQ(ctx.loadTrace, "lqb_slqb_e");
     EXPECT_EQ(host.screen.pointerResets, 1);
-    EXPECT_EQ(ctx.practiceCount, 2);
+    EXPECT_EQ(ctx.practiceCount, 1);
 
     splashHost.log.clear();
     splash.runSplashLoader();  // not ready yet: nothing is loaded or counted again
     splash.runSplashLoader();
     EXPECT_TRUE(splashHost.log.empty());
-    EXPECT_EQ(ctx.practiceCount, 2);
+    EXPECT_EQ(ctx.practiceCount, 1);
 
     splashHost.ready = true;
     splash.runSplashLoader();
@@ -131,7 +129,11 @@ TEST_F(Splash, StartupRefusesASecondInstanceAndRunsTheLoadersInOrder) {
     StartupLoaders loaders{[&](AppContext&) { order.push_back("system"); },
                            [&](AppContext&) { order.push_back("catalogue"); },
                            [&](AppContext&) { order.push_back("product"); },
-                           [&](AppContext&) { order.push_back("answers"); }};
+                           [&](AppContext&) -> std::optional<std::string> {
+                               order.push_back("answers");
+                               if (std::filesystem::exists(t / "Database" / "Answers.wlb")) return std::nullopt;
+                               return "The answer file is missing.";
+                           }};
     EXPECT_THROW(runStartup(ctx, lock, loaders), ProgramEnded);
     ASSERT_EQ(host.messages.shown.size(), 1u);
     EXPECT_EQ(host.messages.shown[0].text, "The Simulator is already running");
@@ -141,13 +143,14 @@ TEST_F(Splash, StartupRefusesASecondInstanceAndRunsTheLoadersInOrder) {
     lock.free = true;
     std::filesystem::create_directories(t / "upgrade" / "patch" / "x");
     EXPECT_THROW(runStartup(ctx, lock, loaders), ProgramEnded);  // no answer file
+    EXPECT_EQ(host.messages.shown.back().text, "The answer file is missing.");
     EXPECT_EQ(host.messages.shown.back().style, msg::Critical);
     EXPECT_EQ(host.messages.shown.back().title, " Exam Simulator");
     EXPECT_FALSE(std::filesystem::exists(t / "upgrade" / "patch"));
     EXPECT_TRUE(std::filesystem::exists(t / "upgrade"));
 
     std::filesystem::create_directories(t / "Database");
-    writeFile(dataFilePath(ctx, "Answers"), "x");
+    writeFile(t / "Database" / "Answers.wlb", "x");
     order.clear();
     runStartup(ctx, lock, loaders);
     EXPECT_EQ(order, (std::vector<std::string>{"system", "catalogue", "product", "answers"}));

@@ -1,0 +1,54 @@
+#include "engine_support.h"
+
+#include "core/encoding.h"
+#include "core/movie_runtime.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWebEnginePage>
+#include <cstdlib>
+
+namespace examsim::test {
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+QVariant evaluate(QWebEnginePage* page, const QString& script) {
+    QVariant result;
+    bool done = false;
+    page->runJavaScript(script, [&](const QVariant& v) {
+        result = v;
+        done = true;
+    });
+    waitUntil([&] { return done; });
+    return result;
+}
+
+void writeMovie(const std::filesystem::path& file, const std::string& html) {
+    std::string bytes;
+    utf8ToCp1252(withMovieRuntime(html), bytes);
+    clsCryptAPI cipher;
+    cipher.EncryptByte({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}, kPassPhrase);
+    writeFile(file, bytes);
+}
+
+std::string sampleMovie(const std::string& name) {
+    const char* source = std::getenv("EXAMSIM_SOURCE_DIR");
+    return readFile(std::filesystem::path(source ? source : ".") / "product" / "movies" / (name + ".html"));
+}
+
+Engine::Engine() : web((ctx.paths.setFolder(folder.path()), ctx.paths)) {
+    host.attach(ctx);
+    std::filesystem::create_directories(folder / "Database");
+}
+
+}  // namespace examsim::test

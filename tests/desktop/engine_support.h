@@ -1,0 +1,37 @@
+#pragma once
+#include "core/app_context.h"
+#include "desktop/app_scheme.h"
+#include "support/fakes.h"
+#include "support/temp_folder.h"
+
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <string>
+
+class QWebEnginePage;
+
+namespace examsim::test {
+
+// Runs the event loop until the condition holds; false after the timeout.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 20000);
+
+// A script's result on a page, waited for.
+QVariant evaluate(QWebEnginePage* page, const QString& script);
+
+// Writes a movie as the authoring tool stores it: runtime inlined, Windows-1252, enciphered.
+void writeMovie(const std::filesystem::path& file, const std::string& html);
+
+// The sample product's movie source of that name.
+std::string sampleMovie(const std::string& name);
+
+// An application folder with fake host services and the web environment.
+struct Engine {
+    Engine();
+    TempFolder folder;
+    AppContext ctx;
+    FakeHost host;
+    WebEnvironment web;
+};
+
+}  // namespace examsim::test
