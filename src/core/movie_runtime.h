@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,7 @@ std::string_view movieRuntimeScript();
 inline constexpr std::string_view kMovieRuntimeMarker = "<!-- movie-runtime -->";
 
 // The movie with the runtime inlined at its marker, or at the end of its head
-// when it has none. Throws std::invalid_argument when it has neither.
-std::string withMovieRuntime(std::string_view html);
+// when it has none; nothing when it has neither.
+std::optional<std::string> withMovieRuntime(std::string_view html);
 
 }  // namespace examsim

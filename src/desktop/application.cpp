@@ -76,7 +76,7 @@ int runApplication(int argc, char** argv) {
 
         std::unique_ptr<MainWindow> main;
         SplashSteps steps;
-        steps.loadQuestionBank = [&ctx] { loadQuestionBankForSplash(ctx); };
+        addSplashLoaders(ctx, steps);
         steps.prepareScreens = [&] {
             // The mode screen's load sets the title once it exists.
             ctx.windowTitle = textContent(firstNamed(ctx.productDoc, "product-name")) + " Exam Simulator";

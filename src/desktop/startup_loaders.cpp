@@ -1,38 +1,30 @@
 #include "desktop/startup_loaders.h"
 
+#include "bank/answers.h"
+#include "bank/question_bank.h"
 #include "core/app_context.h"
-#include "core/data_file.h"
-#include "core/error_log.h"
-#include "core/file_ops.h"
+#include "core/messages.h"
+#include "core/product_config.h"
+#include "reports/report_history.h"
 
 namespace examsim {
-namespace {
-
-void loadOrReport(AppContext& ctx, const char* name, pugi::xml_document& doc) {
-    if (!fileExists(dataFilePath(ctx, name))) return;
-    loadDataDocument(ctx, name, doc);
-}
-
-}  // namespace
 
 StartupLoaders desktopStartupLoaders() {
     StartupLoaders l;
-    l.systemDocument = [](AppContext& ctx) { loadOrReport(ctx, "System", ctx.systemDoc); };
-    l.productDocument = [](AppContext& ctx) { loadOrReport(ctx, "Product", ctx.productDoc); };
+    l.systemDocument = loadSystemDocument;
+    l.messageCatalogue = loadMessageCatalogue;
+    l.productDocument = loadProductDocument;
     l.answerDocument = [](AppContext& ctx) -> std::optional<std::string> {
-        if (!fileExists(dataFilePath(ctx, "Answers")))
-            return std::string("The answer file of this product, Database/Answers.wlb, is missing.");
-        if (!loadDataDocument(ctx, "Answers", ctx.answerDoc))
-            return std::string("The answer file of this product, Database/Answers.wlb, cannot be read.");
-        return std::nullopt;
+        const AnswerLoad load = loadAnswerDocument(ctx);
+        if (load) return std::nullopt;
+        return load.problem;
     };
     return l;
 }
 
-void loadQuestionBankForSplash(AppContext& ctx) {
-    ctx.loadTrace += "lqb_s";
-    if (!loadDataDocument(ctx, "QuestionBank", ctx.bankDoc)) reportFatalError(ctx, ctx.loadTrace, errorLogPath(ctx));
-    ctx.loadTrace += "lqb_e";
+void addSplashLoaders(AppContext& ctx, SplashSteps& steps) {
+    steps.loadReports = [&ctx] { loadReportHistory(ctx); };
+    steps.loadQuestionBank = [&ctx] { loadQuestionBankStep(ctx); };
 }
 
 }  // namespace examsim

@@ -1,10 +1,11 @@
 #pragma once
 #include "core/startup.h"
+#include "desktop/splash_window.h"
 
 namespace examsim {
 
-// The document loaders start-up and the splash loader run.
+// The document loaders start-up runs, and the loading steps of the splash.
 StartupLoaders desktopStartupLoaders();
-void loadQuestionBankForSplash(AppContext& ctx);
+void addSplashLoaders(AppContext& ctx, SplashSteps& steps);
 
 }  // namespace examsim

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "bank/question_bank.h"
 #include "core/app_context.h"
 #include "core/file_ops.h"
 #include "core/messages.h"
@@ -143,7 +144,7 @@ void frmMDIMain::standardStart(const std::string& name) {
 }
 
 void frmMDIMain::practice(int i) {
-    if (!targets_.tests->startTest("Practice" + std::to_string(i))) return;
+    if (!targets_.tests->startTest(practiceTestName(i))) return;
     targets_.tests->openQuestionScreen(certificationLabel_);
 }
 

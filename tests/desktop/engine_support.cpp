@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QWebEnginePage>
 #include <cstdlib>
+#include <memory>
 
 namespace examsim::test {
 
@@ -23,19 +24,16 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
 }
 
 QVariant evaluate(QWebEnginePage* page, const QString& script) {
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    waitUntil([&] { return done; });
-    return result;
+    // Shared, so a result that comes after the wait gave up lands safely.
+    auto state = std::make_shared<std::pair<QVariant, bool>>();
+    page->runJavaScript(script, [state](const QVariant& v) { *state = {v, true}; });
+    waitUntil([&] { return state->second; });
+    return state->first;
 }
 
 void writeMovie(const std::filesystem::path& file, const std::string& html) {
     std::string bytes;
-    utf8ToCp1252(withMovieRuntime(html), bytes);
+    utf8ToCp1252(withMovieRuntime(html).value_or(html), bytes);
     clsCryptAPI cipher;
     cipher.EncryptByte({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}, kPassPhrase);
     writeFile(file, bytes);

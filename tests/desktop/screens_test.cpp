@@ -47,6 +47,8 @@ TEST(Screens, SplashShowsTheProductAndHandsOverOnceLoadingIsDone) {
     s.loadReports = [&] { steps.push_back("reports"); };
     s.loadQuestionBank = [&] { steps.push_back("bank"); };
     s.prepareScreens = [&] { steps.push_back("prepare"); };
+    bool modeReady = false;
+    s.modeScreenReady = [&] { return modeReady; };
     s.handOver = [&] {
         handedOver = true;
         titleAtHandOver = splash->windowTitle();
@@ -63,8 +65,11 @@ TEST(Screens, SplashShowsTheProductAndHandsOverOnceLoadingIsDone) {
     EXPECT_EQ(text(page, ".version"), "Version: 1.0.0 (Full)");
     EXPECT_EQ(splash->player().FrameNum(), 8);
 
-    ASSERT_TRUE(waitUntil([&] { return handedOver; }));
+    ASSERT_TRUE(waitUntil([&] { return steps.size() == 3; }));
     EXPECT_EQ(steps, (std::vector<std::string>{"reports", "bank", "prepare"}));
+    EXPECT_FALSE(waitUntil([&] { return handedOver; }, 500)) << "the splash waits for the mode screen";
+    modeReady = true;
+    ASSERT_TRUE(waitUntil([&] { return handedOver; }));
     EXPECT_EQ(titleAtHandOver, "Complete...");
     EXPECT_EQ(statusAtHandOver, "Loading User settings...");
     EXPECT_TRUE(waitUntil([&] { return splash.isNull(); })) << "the splash is unloaded after the hand-over";

@@ -116,7 +116,7 @@ TEST_F(Shell, StandardStartsAskForInstructionsAndStopWhenCancelled) {
     main.menuCommand("mnuFinal");
     main.menuCommand("mnuPractice(2)");
     EXPECT_EQ(dialogs.instructions, 2);
-    EXPECT_EQ(tests.started, (std::vector<std::string>{"Final", "Practice2"}));
+    EXPECT_EQ(tests.started, (std::vector<std::string>{"Final", "Practice 2"}));
     EXPECT_EQ(tests.opened, (std::vector<std::string>{"Certification", "Certification"}));
 
     firstNamed(ctx.productDoc, "examinstruction").attribute("show").set_value("false");

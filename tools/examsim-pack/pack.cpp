@@ -119,12 +119,11 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
     }
     std::vector<std::pair<fs::path, std::string>> movies;
     for (const auto& f : filesWithExtension(product / "movies", ".html")) {
-        std::string html;
-        try {
-            html = withMovieRuntime(readSource(f));
-        } catch (const std::invalid_argument& e) {
-            throw PackError(f.string() + ": " + e.what());
-        }
+        std::string html = readSource(f);
+        if (auto withRuntime = withMovieRuntime(html))
+            html = std::move(*withRuntime);
+        else
+            log << "  warning: " << f.filename().string() << " has no <!-- movie-runtime --> marker and no </head>; stored as it is\n";
         movies.emplace_back(f, storedForm(html, f));
     }
     std::vector<std::pair<fs::path, std::string>> pages;
