@@ -26,6 +26,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
+        QMdiArea::paintEvent(event);
         QPainter p(viewport());
         const QRect r = viewport()->rect();
         QLinearGradient g(r.topLeft(), r.bottomRight());
@@ -45,7 +46,6 @@ protected:
         p.setFont(sub);
         p.setPen(QColor(180, 214, 232));
         p.drawText(r.adjusted(0, r.height() / 8, 0, 0), Qt::AlignCenter, "Exam Simulator");
-        QMdiArea::paintEvent(event);
     }
 
 private:

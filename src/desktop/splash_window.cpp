@@ -22,12 +22,16 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
     const QSize size(720, 440);
     resize(size);
     player_->setGeometry(0, 0, size.width(), size.height());
-    status_->setGeometry(0, size.height() - 26, size.width() / 2, 20);
+    status_->setGeometry(size.width() - 330, 14, 316, 20);
+    status_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     logic_.attachMovie(*player_);
     player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
-    connect(player_, &MoviePlayer::drawn, this, [] { logWindowEvent("splash"); });
+    connect(player_, &MoviePlayer::drawn, this, [this] {
+        drawnAtTick_ = logic_.ticks();
+        logWindowEvent("splash");
+    });
     connect(&timer_, &QTimer::timeout, this, [this] { logic_.runSplashLoader(); });
 }
 
@@ -57,10 +61,10 @@ void SplashWindow::prepareScreens() {
     if (steps_.prepareScreens) steps_.prepareScreens();
 }
 
-// The splash is seen once before it goes; a movie that never draws holds
-// the program up for five seconds at most.
+// The splash stays long enough to be read, not just flashed; a movie that
+// never draws holds the program up for five seconds at most.
 bool SplashWindow::readyForHandOver() {
-    const bool seen = player_->isDrawn() || logic_.ticks() > 50;
+    const bool seen = (drawnAtTick_ >= 0 && logic_.ticks() - drawnAtTick_ >= kShownTicks) || logic_.ticks() > 50;
     return seen && (!steps_.modeScreenReady || steps_.modeScreenReady());
 }
 

@@ -28,6 +28,7 @@ class SplashWindow : public QWidget, public SplashHost {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 100;
+    static constexpr int kShownTicks = 5;
 
     SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps);
 
@@ -53,6 +54,7 @@ private:
     MoviePlayer* player_;
     QLabel* status_;
     QTimer timer_;
+    int drawnAtTick_ = -1;
 };
 
 }  // namespace examsim

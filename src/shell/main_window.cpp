@@ -73,6 +73,7 @@ void frmMDIMain::enable(const std::string& name, bool on) {
 }
 
 void frmMDIMain::load() {
+    ctx_.currentTestFileName = "simulator";
     helpFolder_ = firstNamed(ctx_.productDoc, "help").attribute("uri").value();
     for (pugi::xml_node child : firstNamed(ctx_.productDoc, "product").children("quick_revision_notes")) {
         quickRevisionFolder_ = child.attribute("uri").value();
