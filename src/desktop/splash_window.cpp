@@ -32,7 +32,11 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
         drawnAtTick_ = logic_.ticks();
         logWindowEvent("splash");
     });
-    connect(&timer_, &QTimer::timeout, this, [this] { logic_.runSplashLoader(); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        logic_.runSplashLoader();
+        // Some X servers show the movie's frames only on a repaint of the window.
+        for (QWidget* w : player_->findChildren<QWidget*>()) w->update();
+    });
 }
 
 void SplashWindow::start() {
