@@ -65,7 +65,7 @@ void SplashWindow::prepareScreens() {
     if (steps_.prepareScreens) steps_.prepareScreens();
 }
 
-// The splash stays long enough to be read, not just flashed; a movie that
+// The splash stays a moment once drawn, not just flashed; a movie that
 // never draws holds the program up for five seconds at most.
 bool SplashWindow::readyForHandOver() {
     const bool seen = (drawnAtTick_ >= 0 && logic_.ticks() - drawnAtTick_ >= kShownTicks) || logic_.ticks() > 50;

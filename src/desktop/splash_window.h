@@ -28,7 +28,7 @@ class SplashWindow : public QWidget, public SplashHost {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 100;
-    static constexpr int kShownTicks = 5;
+    static constexpr int kShownTicks = 2;
 
     SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps);
 
