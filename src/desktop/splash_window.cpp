@@ -68,7 +68,7 @@ void SplashWindow::prepareScreens() {
 // The splash stays a moment once drawn, not just flashed; a movie that
 // never draws holds the program up for five seconds at most.
 bool SplashWindow::readyForHandOver() {
-    const bool seen = (drawnAtTick_ >= 0 && logic_.ticks() - drawnAtTick_ >= kShownTicks) || logic_.ticks() > 50;
+    const bool seen = (drawnAtTick_ >= 0 && logic_.ticks() - drawnAtTick_ >= kShownTicks) || logic_.ticks() > 5000 / kTickMilliseconds;
     return seen && (!steps_.modeScreenReady || steps_.modeScreenReady());
 }
 
