@@ -17,9 +17,9 @@
   }
 
   // "3", "3-7", "1,4-5" -> predicate over frame numbers.
-  function parseFrameSpec(spec) {
+  function parseFrameList(frameList) {
     var ranges = [];
-    text(spec).split(',').forEach(function (part) {
+    text(frameList).split(',').forEach(function (part) {
       var m = /^\s*(\d+)\s*(?:-\s*(\d+)\s*)?$/.exec(part);
       if (m) ranges.push([+m[1], m[2] === undefined ? +m[1] : +m[2]]);
     });
@@ -28,9 +28,9 @@
     };
   }
 
-  function highestFrame(spec) {
+  function highestFrame(frameList) {
     var hi = -1;
-    text(spec).replace(/\d+/g, function (d) { hi = Math.max(hi, +d); return d; });
+    text(frameList).replace(/\d+/g, function (d) { hi = Math.max(hi, +d); return d; });
     return hi;
   }
 
@@ -176,9 +176,9 @@
     var totals = new Map();
     doc.querySelectorAll('[data-frame]').forEach(function (el) {
       var tl = ownerTimeline(movie, el);
-      var spec = el.getAttribute('data-frame');
-      framed.push({ el: el, tl: tl, shows: parseFrameSpec(spec) });
-      totals.set(tl, Math.max(totals.get(tl) || 0, highestFrame(spec) + 1));
+      var frameList = el.getAttribute('data-frame');
+      framed.push({ el: el, tl: tl, shows: parseFrameList(frameList) });
+      totals.set(tl, Math.max(totals.get(tl) || 0, highestFrame(frameList) + 1));
     });
     totals.forEach(function (n, tl) { tl.setTotal(n); });
     var declared = parseInt(doc.body.getAttribute('data-frames'), 10);
@@ -270,7 +270,7 @@
   return {
     createMovie: createMovie,
     Timeline: Timeline,
-    parseFrameSpec: parseFrameSpec,
+    parseFrameList: parseFrameList,
     highestFrame: highestFrame,
     clipName: clipName,
     boot: boot

@@ -90,8 +90,8 @@ test('named clips: TGotoFrame reaches the clip under any target spelling', () =>
   assert.equal(sent.filter((m) => m[0] === 'frame').length, 0, 'clip frames are not host frames');
 });
 
-test('frame specifications', () => {
-  const shows = rt.parseFrameSpec('1, 4-6,x');
+test('frame lists', () => {
+  const shows = rt.parseFrameList('1, 4-6,x');
   assert.deepEqual([0, 1, 2, 4, 6, 7].map(shows), [false, true, false, true, true, false]);
   assert.equal(rt.highestFrame('0-3,9'), 9);
   assert.equal(rt.highestFrame(''), -1);
