@@ -7,21 +7,14 @@
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 
+#include "support/context_fixture.h"
+
 #include <gtest/gtest.h>
 
 using namespace examsim;
 using namespace examsim::test;
 
-class Bank : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ctx.paths.setFolder(t.path());
-        host.attach(ctx);
-    }
-    TempFolder t;
-    AppContext ctx;
-    FakeHost host;
-};
+class Bank : public ContextFixture {};
 
 TEST_F(Bank, ABankThatIsNotXmlEndsInTheFatalPathWithTheWholeTrace) {
     writeDataText(ctx, "QuestionBank", "<QuestionBank><Test name=\"Final\">");

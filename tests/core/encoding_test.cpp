@@ -4,6 +4,8 @@
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 
+#include "support/context_fixture.h"
+
 #include <gtest/gtest.h>
 
 using namespace examsim;
@@ -28,17 +30,7 @@ TEST(Encoding, CharactersOutsideTheCodePageAreDroppedByStripNonAscii) {
     EXPECT_EQ(stripNonAscii("\xE2\x9C\x93"), "");
 }
 
-class DataDocuments : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ctx.paths.setFolder(t.path());
-        std::filesystem::create_directories(t / "Database");
-        host.attach(ctx);
-    }
-    TempFolder t;
-    AppContext ctx;
-    FakeHost host;
-};
+class DataDocuments : public ContextFixture {};
 
 TEST_F(DataDocuments, AccentsEuroAndQuotesRoundTripThroughSaveAndLoad) {
     pugi::xml_document doc;

@@ -3,21 +3,14 @@
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 
+#include "support/context_fixture.h"
+
 #include <gtest/gtest.h>
 
 using namespace examsim;
 using namespace examsim::test;
 
-class FatalError : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ctx.paths.setFolder(t.path());
-        host.attach(ctx);
-    }
-    TempFolder t;
-    AppContext ctx;
-    FakeHost host;
-};
+class FatalError : public ContextFixture {};
 
 TEST_F(FatalError, WritesTheWholeTraceMailsItAndEnds) {
     ctx.windowTitle = "Network Essentials Exam Simulator";

@@ -5,6 +5,8 @@
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 
+#include "support/context_fixture.h"
+
 #include <gtest/gtest.h>
 #include <set>
 
@@ -33,16 +35,7 @@ const char* kFullProduct = R"(<product>
 
 }  // namespace
 
-class Product : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ctx.paths.setFolder(t.path());
-        host.attach(ctx);
-    }
-    TempFolder t;
-    AppContext ctx;
-    FakeHost host;
-};
+class Product : public ContextFixture {};
 
 TEST_F(Product, EveryKeyReadsFromAFullProductAndNoneFailsOnAnEmptyOne) {
     writeDataText(ctx, "Product", kFullProduct);
