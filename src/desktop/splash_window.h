@@ -27,8 +27,8 @@ struct SplashSteps {
 class SplashWindow : public QWidget, public SplashHost {
     Q_OBJECT
 public:
-    static constexpr int kTickMilliseconds = 40;
-    static constexpr int kShownTicks = 3;
+    static constexpr int kTickMilliseconds = 100;
+    static constexpr int kShownTicks = 2;
 
     SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps);
 
