@@ -40,6 +40,11 @@ private:
 
 void prepareWebEngine() {
     if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Without a GPU the web engine draws in software; passing its frames
+    // through an emulated OpenGL scene delays them by a fifth of a second.
+    const bool noGpu = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--disable-gpu") ||
+                       qgetenv("QT_QPA_PLATFORM") == "offscreen" || qgetenv("LIBGL_ALWAYS_SOFTWARE") == "1";
+    if (noGpu && !qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     registerUrlSchemes();
 }

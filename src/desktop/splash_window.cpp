@@ -29,14 +29,10 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
     logic_.attachMovie(*player_);
     player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
     connect(player_, &MoviePlayer::drawn, this, [this] {
-        drawnAtTick_ = logic_.ticks();
+        drawn_.start();
         logWindowEvent("splash");
     });
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        logic_.runSplashLoader();
-        // Some X servers show the movie's frames only on a repaint of the window.
-        for (QWidget* w : player_->findChildren<QWidget*>()) w->update();
-    });
+    connect(&timer_, &QTimer::timeout, this, [this] { logic_.runSplashLoader(); });
 }
 
 void SplashWindow::start() {
@@ -68,7 +64,7 @@ void SplashWindow::prepareScreens() {
 // The splash stays a moment once drawn, not just flashed; a movie that
 // never draws holds the program up for five seconds at most.
 bool SplashWindow::readyForHandOver() {
-    const bool seen = (drawnAtTick_ >= 0 && logic_.ticks() - drawnAtTick_ >= kShownTicks) || logic_.ticks() > 5000 / kTickMilliseconds;
+    const bool seen = (drawn_.isValid() && drawn_.elapsed() >= kShownMilliseconds) || logic_.ticks() > 5000 / kTickMilliseconds;
     return seen && (!steps_.modeScreenReady || steps_.modeScreenReady());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/splash_screen.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -27,8 +28,8 @@ struct SplashSteps {
 class SplashWindow : public QWidget, public SplashHost {
     Q_OBJECT
 public:
-    static constexpr int kTickMilliseconds = 100;
-    static constexpr int kShownTicks = 2;
+    static constexpr int kTickMilliseconds = 50;
+    static constexpr int kShownMilliseconds = 200;
 
     SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps);
 
@@ -54,7 +55,7 @@ private:
     MoviePlayer* player_;
     QLabel* status_;
     QTimer timer_;
-    int drawnAtTick_ = -1;
+    QElapsedTimer drawn_;
 };
 
 }  // namespace examsim
