@@ -1,0 +1,97 @@
+#include "core/data_file.h"
+#include "core/xml.h"
+#include "desktop/instruction_window.h"
+#include "desktop/main_window.h"
+#include "engine_support.h"
+
+#include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace examsim;
+using namespace examsim::test;
+
+namespace {
+
+const char* kProduct =
+    "<product><product-name>Network Essentials</product-name><help uri='Help'/>"
+    "<examinstruction show='true'/><test_instructions uri='Database'>instructions.html</test_instructions></product>";
+
+struct Instructions : ::testing::Test {
+    Engine e;
+    frmMDIMain main{e.ctx, {}};
+
+    void SetUp() override {
+        parseXml(e.ctx.productDoc, kProduct);
+        const char* source = std::getenv("EXAMSIM_SOURCE_DIR");
+        std::filesystem::copy_file(std::filesystem::path(source ? source : ".") / "product" / "files" / "Database" /
+                                       "instructions.html",
+                                   e.folder / "Database" / "instructions.html");
+    }
+
+    std::string storedShow() {
+        pugi::xml_document stored;
+        if (!std::filesystem::exists(e.folder / "Database" / "Product.wlb")) return "(not stored)";
+        if (!loadDataDocument(e.ctx, "Product", stored)) return "(unreadable)";
+        return firstNamed(stored, "examinstruction").attribute("show").value();
+    }
+};
+
+}  // namespace
+
+TEST_F(Instructions, WindowShowsThePageAndOkStoresTheTickedChoice) {
+    InstructionWindow w(e.ctx, main, e.web);
+    w.show();
+    ASSERT_TRUE(waitUntil([&] { return w.web()->page()->title() == "Test Instructions"; }));
+    EXPECT_EQ(w.chkDontshow()->text(), " Don't show Exam Instructions again");
+    main.instructionCancelled = true;  // left over from an earlier Cancel
+    w.chkDontshow()->setChecked(true);
+    w.cmdOk()->click();
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_FALSE(main.instructionCancelled);
+    EXPECT_EQ(storedShow(), "false");
+}
+
+TEST_F(Instructions, CancelAndTheCloseBoxStopTheStartAndStoreNothing) {
+    {
+        InstructionWindow w(e.ctx, main, e.web);
+        w.show();
+        w.cmdCancel()->click();
+        EXPECT_EQ(w.result(), QDialog::Rejected);
+        EXPECT_TRUE(main.instructionCancelled);
+    }
+    main.instructionCancelled = false;
+    InstructionWindow w(e.ctx, main, e.web);
+    w.show();
+    w.chkDontshow()->setChecked(true);
+    w.close();
+    EXPECT_TRUE(main.instructionCancelled);
+    EXPECT_EQ(storedShow(), "(not stored)");
+}
+
+// The active screen's movie follows the frame: 200 twips narrower, and 220
+// twips shorter than a frame kept at four to three.
+TEST(MainWindowLayout, ActiveScreensMovieFollowsTheFrame) {
+    Engine e;
+    parseXml(e.ctx.productDoc, kProduct);
+    MainWindow main(e.ctx, e.web, {});
+    main.show();
+    main.resize(900, 500);  // no screen open: nothing to follow, nothing breaks
+    auto* screen = new QWidget;
+    auto* movie = new QWidget(screen);
+    movie->setObjectName("objSwf");
+    main.area()->addSubWindow(screen)->show();
+    main.area()->setActiveSubWindow(main.area()->subWindowList().first());
+    main.resize(1000, 600);
+    ASSERT_TRUE(waitUntil([&] { return main.height() == 750; }, 3000)) << main.height();
+    const double twips = 1440.0 / main.logicalDpiX();
+    EXPECT_EQ(movie->x(), 0);
+    EXPECT_EQ(movie->y(), 0);
+    EXPECT_NEAR(movie->width(), (1000 * twips - 200) / twips, 1.0);
+    EXPECT_NEAR(movie->height(), (750 * twips - 220) / twips, 1.0);
+}
