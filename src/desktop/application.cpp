@@ -86,7 +86,10 @@ int runApplication(int argc, char** argv) {
             // The mode screen's load sets the title once it exists.
             ctx.windowTitle = textContent(firstNamed(ctx.productDoc, "product-name")) + " Exam Simulator";
             main = std::make_unique<MainWindow>(ctx, web, ShellTargets{});
+            // Stands in for the mode screen's first "kill" until that screen exists.
+            ctx.modeScreenReady = true;
         };
+        steps.modeScreenReady = [&ctx] { return ctx.modeScreenReady; };
         steps.handOver = [&main] { main->show(); };
         auto* splash = new SplashWindow(ctx, web, steps);
         splash->start();
