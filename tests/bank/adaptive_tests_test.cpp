@@ -4,62 +4,63 @@
 #include "support/data_files.h"
 
 #include <algorithm>
+#include <array>
+#include <set>
 
 using namespace examsim;
 using namespace examsim::test;
 
 namespace {
 
-std::string items(const char* prefix, const char* level, int n, const char* topic = "T") {
+// b, i and e items of the three levels: b0.., i0.., e0.. of topic "T".
+std::string levelItems(int b, int i, int e) {
     std::string s;
-    for (int i = 0; i < n; ++i) s += practiceItem(prefix + std::to_string(i), topic, level);
+    for (int k = 0; k < b; ++k) s += practiceItem("b" + std::to_string(k), "T", "Beginner");
+    for (int k = 0; k < i; ++k) s += practiceItem("i" + std::to_string(k), "T", "Intermediate");
+    for (int k = 0; k < e; ++k) s += practiceItem("e" + std::to_string(k), "T", "Expert");
     return s;
 }
 
+// Level initials in asking order, checking the ids are distinct.
 std::string levelsOf(const pugi::xml_node& test) {
     std::string s;
-    for (pugi::xml_node item = test.child("item"); item; item = item.next_sibling("item")) s += item.attribute("level").value()[0];
+    std::set<std::string> ids;
+    for (pugi::xml_node item = test.child("item"); item; item = item.next_sibling("item")) {
+        s += item.attribute("level").value()[0];
+        EXPECT_TRUE(ids.insert(item.attribute("questionId").value()).second) << "asked twice: " << item.attribute("questionId").value();
+    }
     return s;
 }
+std::string blocks(std::size_t units) { return std::string(15 * units, 'I') + std::string(10 * units, 'B') + std::string(10 * units, 'E'); }
 
 }  // namespace
 
 class Adaptive : public BuilderTest {};
 
-TEST_F(Adaptive, RandomAdaptiveAsksIntermediateBeginnerExpertBlocksPerUnit) {
-    setBank(practiceBank(items("b", "Beginner", 30) + items("i", "Intermediate", 40) + items("e", "Expert", 30)));
+TEST_F(Adaptive, RandomAdaptiveAsksLevelBlocksPerUnitFittedToTheShortestLevel) {
+    setBank(practiceBank(levelItems(30, 40, 30)));
     ASSERT_TRUE(buildRandomAdaptiveTest(ctx, 70, 3600));
-    const pugi::xml_node test = handedOver();
-    EXPECT_EQ(levelsOf(test), std::string(30, 'I') + std::string(20, 'B') + std::string(20, 'E'));
-    EXPECT_STREQ(test.first_child().name(), "property");
-    std::vector<std::string> ids = questionIds(test);
-    for (const char* first : {"b0", "i0", "e0"}) EXPECT_EQ(std::count(ids.begin(), ids.end(), first), 0) << first;
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(std::unique(ids.begin(), ids.end()), ids.end());
-
+    EXPECT_EQ(levelsOf(handedOver()), blocks(2));
+    EXPECT_STREQ(handed.document_element().first_child().name(), "property");
+    const std::vector<std::string> ids = questionIds(handed.document_element());
+    for (const char* first : {"b0", "i0", "e0"}) EXPECT_EQ(std::count(ids.begin(), ids.end(), first), 0) << first;  // position 0 is never drawn
     ASSERT_TRUE(buildRandomAdaptiveTest(ctx, 69, 3600));
-    EXPECT_EQ(levelsOf(handedOver()), std::string(15, 'I') + std::string(10, 'B') + std::string(10, 'E'));
+    EXPECT_EQ(levelsOf(handedOver()), blocks(1));
     EXPECT_FALSE(buildRandomAdaptiveTest(ctx, 34, 3600));
-    EXPECT_FALSE(buildRandomAdaptiveTest(ctx, 100 + 1, 3600));  // more than the pool holds
-}
+    EXPECT_FALSE(buildRandomAdaptiveTest(ctx, 101, 3600));  // more than the pool holds
 
-TEST_F(Adaptive, RandomAdaptiveFitsUnitsToTheShortestLevelAndTakesAnExactListWhole) {
-    setBank(practiceBank(items("b", "Beginner", 30) + items("i", "Intermediate", 25) + items("e", "Expert", 30)));
-    ASSERT_TRUE(buildRandomAdaptiveTest(ctx, 70, 3600));
-    EXPECT_EQ(handedOverIds().size(), 35u);
-
-    setBank(practiceBank(items("b", "Beginner", 10) + items("i", "Intermediate", 15) + items("e", "Expert", 10)));
-    ASSERT_TRUE(buildRandomAdaptiveTest(ctx, 35, 3600));
-    std::vector<std::string> ids = handedOverIds();
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(std::unique(ids.begin(), ids.end()) - ids.begin(), 35);
-
-    setBank(practiceBank(items("b", "Beginner", 9) + items("i", "Intermediate", 30) + items("e", "Expert", 10)));
-    EXPECT_FALSE(buildRandomAdaptiveTest(ctx, 35, 3600));
+    // {b, i, e, asked, units}: units 0 is refused; 10/15/10 takes each list whole.
+    for (const auto& r : std::vector<std::array<int, 5>>{{30, 25, 30, 70, 1}, {10, 15, 10, 35, 1}, {9, 30, 10, 35, 0}}) {
+        SCOPED_TRACE(r[0] * 10000 + r[1] * 100 + r[2]);
+        setBank(practiceBank(levelItems(r[0], r[1], r[2])));
+        ASSERT_EQ(buildRandomAdaptiveTest(ctx, r[3], 3600), r[4] > 0);
+        if (r[4] == 0) continue;
+        EXPECT_EQ(levelsOf(handedOver()).size(), 35u);
+    }
 }
 
 TEST_F(Adaptive, CustomizedAdaptiveTakesTheFirstOfEachLevelOrIsRefused) {
-    setBank(practiceBank(items("b", "Beginner", 12) + items("i", "Intermediate", 16) + items("e", "Expert", 11)));
+    setBank(practiceBank(levelItems(12, 16, 11)));
     ASSERT_TRUE(buildCustomizedTest(ctx, 2100, R"(<c><o Beginner="12" Intermediate="16" Expert="11">T</o></c>)", true));
     const pugi::xml_node test = handedOver();
     EXPECT_STREQ(test.attribute("name").value(), "Adaptive");
@@ -67,22 +68,18 @@ TEST_F(Adaptive, CustomizedAdaptiveTakesTheFirstOfEachLevelOrIsRefused) {
     EXPECT_STREQ(test.first_child().name(), "Property");
     const std::vector<std::string> ids = questionIds(test);
     ASSERT_EQ(ids.size(), 35u);
-    EXPECT_EQ(ids[0], "i0");
-    EXPECT_EQ(ids[15], "b0");
-    EXPECT_EQ(ids[25], "e0");
-    // Passes the level check (6, 8, 6) but cannot fill 10/15/10: refused.
+    EXPECT_EQ(ids[0] + ids[15] + ids[25], "i0b0e0");
+    // 6/8/6 passes the level check but cannot fill 10/15/10; 4 Beginners fail it.
     EXPECT_FALSE(buildCustomizedTest(ctx, 2100, R"(<c><o Beginner="6" Intermediate="8" Expert="6">T</o></c>)", true));
     EXPECT_FALSE(buildCustomizedTest(ctx, 2100, R"(<c><o Beginner="4" Intermediate="16" Expert="11">T</o></c>)", true));
 }
 
 TEST_F(Adaptive, BookmarkAdaptiveNeedsEnoughBookmarksPerLevel) {
     EXPECT_FALSE(buildBookmarkAdaptiveTest(ctx, 600));
-    writeDataText(ctx, "bookmark", "<Test name=\"bookMark\"><property/>" + items("b", "Beginner", 10) +
-                                       items("i", "Intermediate", 15) + items("e", "Expert", 9) + "</Test>");
-    EXPECT_FALSE(buildBookmarkAdaptiveTest(ctx, 600));
-    writeDataText(ctx, "bookmark", "<Test name=\"bookMark\"><property/>" + items("b", "Beginner", 10) +
-                                       items("i", "Intermediate", 15) + items("e", "Expert", 10) + "</Test>");
-    ASSERT_TRUE(buildBookmarkAdaptiveTest(ctx, 600));
+    for (int experts : {9, 10}) {
+        writeDataText(ctx, "bookmark", "<Test name=\"bookMark\"><property/>" + levelItems(10, 15, experts) + "</Test>");
+        ASSERT_EQ(buildBookmarkAdaptiveTest(ctx, 600), experts == 10);
+    }
     EXPECT_STREQ(handedOver().attribute("time_remaining").value(), "600");
-    EXPECT_EQ(levelsOf(handedOver()), std::string(15, 'I') + std::string(10, 'B') + std::string(10, 'E'));
+    EXPECT_EQ(levelsOf(handed.document_element()), blocks(1));
 }

@@ -1,34 +1,23 @@
 #include "builder_fixture.h"
 
 #include "bank/answers.h"
-#include "core/xml.h"
 
 namespace examsim::test {
-
-void BuilderTest::SetUp() {
-    ctx.paths.setFolder(t.path());
-    std::filesystem::create_directories(t / "Database");
-    host.attach(ctx);
-}
-
-void BuilderTest::setBank(const std::string& text) { ASSERT_TRUE(parseXml(ctx.bankDoc, text)); }
 
 void BuilderTest::setAnswers(const std::string& text) {
     ASSERT_TRUE(parseXml(ctx.answerDoc, text));
     indexAnswers(ctx);
 }
 
-void BuilderTest::setReport(const std::string& text) { ASSERT_TRUE(parseXml(ctx.reportDoc, text)); }
-
 pugi::xml_node BuilderTest::handedOver() {
     const auto file = currentTestFilePath(ctx);
-    EXPECT_TRUE(std::filesystem::exists(file));
-    if (!std::filesystem::exists(file)) return {};
+    if (!std::filesystem::exists(file)) {
+        ADD_FAILURE() << "no test was handed over";
+        return {};
+    }
     EXPECT_TRUE(parseXml(handed, readFile(file)));
     return handed.document_element();
 }
-
-std::vector<std::string> BuilderTest::handedOverIds() { return questionIds(handedOver()); }
 
 std::string practiceItem(const std::string& id, const std::string& topic, const std::string& level, const std::string& type) {
     return "<item questionId=\"" + id + "\" type=\"" + type + "\" topic=\"" + topic + "\" level=\"" + level +

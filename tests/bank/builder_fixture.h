@@ -1,30 +1,25 @@
 #pragma once
-#include "core/app_context.h"
-#include "support/fakes.h"
-#include "support/temp_folder.h"
+#include "core/xml.h"
+#include "support/context_fixture.h"
 
-#include <gtest/gtest.h>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
 
 namespace examsim::test {
 
-// A context on a temporary folder with every fake attached, and helpers to
-// fill its documents and read back the test a builder handed over.
-class BuilderTest : public ::testing::Test {
+std::vector<std::string> questionIds(const pugi::xml_node& test);
+
+// Helpers to fill the context's documents and read back the test a builder handed over.
+class BuilderTest : public ContextFixture {
 protected:
-    void SetUp() override;
-    void setBank(const std::string& text);
+    void setBank(const std::string& text) { ASSERT_TRUE(parseXml(ctx.bankDoc, text)); }
     void setAnswers(const std::string& text);
-    void setReport(const std::string& text);
+    void setReport(const std::string& text) { ASSERT_TRUE(parseXml(ctx.reportDoc, text)); }
     // The current test file, parsed; fails the test when it is missing.
     pugi::xml_node handedOver();
-    std::vector<std::string> handedOverIds();
+    std::vector<std::string> handedOverIds() { return questionIds(handedOver()); }
 
-    TempFolder t;
-    AppContext ctx;
-    FakeHost host;
     pugi::xml_document handed;
 };
 
@@ -34,7 +29,5 @@ std::string practiceItem(const std::string& id, const std::string& topic, const 
 
 // A bank of one practice test holding the items.
 std::string practiceBank(const std::string& items);
-
-std::vector<std::string> questionIds(const pugi::xml_node& test);
 
 }  // namespace examsim::test

@@ -3,7 +3,7 @@
 #include "bank/random_tests.h"
 #include "builder_fixture.h"
 
-#include <algorithm>
+#include <set>
 
 using namespace examsim;
 using namespace examsim::test;
@@ -29,11 +29,9 @@ TEST_F(RandomTests, DrawsRoundHalfToEvenAndSkipZeroAndRepeats) {
     EXPECT_EQ(pickDistinctIndexes(ctx, 4, 2), (std::vector<std::int32_t>{2, 4, 1, 0, 0}));
     EXPECT_EQ(host.random.drawn, 5);  // stops once wanted + 1 are filled
     host.random.values.clear();
-    std::vector<std::int32_t> all = pickDistinctIndexes(ctx, 6, 6);
+    const std::vector<std::int32_t> all = pickDistinctIndexes(ctx, 6, 6);
     EXPECT_EQ(all.back(), 0);
-    all.pop_back();
-    std::sort(all.begin(), all.end());
-    EXPECT_EQ(all, (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(std::multiset<std::int32_t>(all.begin(), all.end() - 1), (std::multiset<std::int32_t>{1, 2, 3, 4, 5, 6}));
 }
 
 TEST_F(RandomTests, ARandomTestTakesThePoolPositionsInDrawOrder) {
@@ -46,12 +44,10 @@ TEST_F(RandomTests, ARandomTestTakesThePoolPositionsInDrawOrder) {
     EXPECT_STREQ(test.child("item").child("responses").last_child().attribute("correct").value(), "true");
 
     ASSERT_TRUE(buildRandomTest(ctx, 5, 90.5));
-    std::vector<std::string> ids = handedOverIds();
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids, (std::vector<std::string>{"p1", "p2", "p3", "p4", "p5"}));
+    const std::vector<std::string> ids = handedOverIds();
+    EXPECT_EQ(std::multiset<std::string>(ids.begin(), ids.end()), (std::multiset<std::string>{"p1", "p2", "p3", "p4", "p5"}));
     EXPECT_STREQ(handedOver().attribute("time").value(), "90.5");
-    EXPECT_FALSE(buildRandomTest(ctx, 6, 60));
-    EXPECT_FALSE(buildRandomTest(ctx, 0, 60));
+    for (int refused : {6, 0}) EXPECT_FALSE(buildRandomTest(ctx, refused, 60)) << refused;
 }
 
 TEST_F(RandomTests, ACustomizedTestFollowsObjectiveThenLevelThenPoolOrder) {
@@ -61,10 +57,8 @@ TEST_F(RandomTests, ACustomizedTestFollowsObjectiveThenLevelThenPoolOrder) {
                                     false));
     const pugi::xml_node test = handedOver();
     EXPECT_EQ(questionIds(test), (std::vector<std::string>{"p2", "p1", "p3", "p4"}));
-    EXPECT_EQ(std::string(test.attribute("name").value()), "Customized Exam" + shortDate(host.clock.time));
-    EXPECT_EQ(std::string(test.attribute("name").value()), "Customized Exam12/06/26");  // the "C" locale
-    EXPECT_FALSE(buildCustomizedTest(ctx, 600, "<custom />", false));
-    EXPECT_FALSE(buildCustomizedTest(ctx, 600, "<custom>", false));
+    EXPECT_STREQ(test.attribute("name").value(), "Customized Exam12/06/26");  // the "C" locale
+    for (const char* refused : {"<custom />", "<custom>"}) EXPECT_FALSE(buildCustomizedTest(ctx, 600, refused, false)) << refused;
 }
 
 TEST_F(RandomTests, TopicsWithQuotesSelectAndTheCustomOptionCarriesAnswers) {
