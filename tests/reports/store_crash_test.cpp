@@ -1,7 +1,6 @@
 // Writers of the three stores are killed with SIGKILL at random moments; every
 // store must still decipher, parse and hold a prefix of what was written, with
 // nothing lost that was reported stored.
-#include "core/crypt_api.h"
 #include "core/data_file.h"
 #include "core/xml.h"
 #include "reports/report_history.h"
@@ -11,6 +10,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <map>
 #include <random>
 #include <sstream>
 #include <sys/wait.h>
@@ -55,32 +55,17 @@ void say(int fd, const std::string& line) {
     }
 }
 
-// The last number the child reported for each store.
-struct Confirmed {
-    long report = -1, saved = -1, bookmark = -1;
-    void take(const std::string& output) {
-        std::istringstream in(output);
-        std::string kind;
-        long n = 0;
-        while (in >> kind) {
-            if (kind == "ready") continue;
-            in >> n;
-            (kind == "r" ? report : kind == "s" ? saved : bookmark) = n;
-        }
-    }
-};
-
-std::string readAll(int fd) {
+// The last number the child reported for each store: r(ecord), s(ave), b(ookmark).
+std::map<std::string, long> confirmedBy(int fd, std::map<std::string, long> last) {
     std::string out;
     char buf[4096];
-    for (ssize_t got; (got = ::read(fd, buf, sizeof buf)) != 0;) {
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            break;
-        }
-        out.append(buf, static_cast<std::size_t>(got));
-    }
-    return out;
+    for (ssize_t got; (got = ::read(fd, buf, sizeof buf)) != 0;)
+        if (got > 0) out.append(buf, static_cast<std::size_t>(got));
+        else if (errno != EINTR) break;
+    std::istringstream in(out);
+    for (std::string kind; in >> kind;)
+        if (kind != "ready") in >> last[kind];
+    return last;
 }
 
 class StoreCrash : public StoreFixture {
@@ -93,16 +78,22 @@ protected:
         const auto parsed = loadDataDocumentAt(ctx, store, doc);
         EXPECT_TRUE(parsed) << store << ": " << parsed.description;
         for (const pugi::xpath_node& n : selectAll(doc, xpath)) out.push_back(std::stol(std::string(n.attribute().value()).substr(prefix)));
+        // Objective scores and history come from one write: 2 marks possible per record.
         if (std::string(xpath).find("History") != std::string::npos) {
-            // Objective scores and history come from one write: 2 marks possible per record.
             EXPECT_EQ(std::string(selectFirst(doc, "//objective[@name='A']").attribute("maxScore").value()), std::to_string(2 * out.size()));
         }
         return out;
     }
-    static bool isPrefix(const std::vector<long>& v) {
-        for (std::size_t i = 0; i < v.size(); ++i)
-            if (v[i] != static_cast<long>(i)) return false;
-        return true;
+    // Holds 0, 1, 2, ... and at least `confirmed` + 1 entries.
+    static void expectWholePrefix(const std::vector<long>& v, long confirmed, int kill) {
+        for (std::size_t i = 0; i < v.size(); ++i) ASSERT_EQ(v[i], static_cast<long>(i)) << "out of order at kill " << kill;
+        ASSERT_GE(static_cast<long>(v.size()), confirmed + 1) << "a stored entry was lost at kill " << kill;
+    }
+    std::vector<std::string> temporaries() const {
+        std::vector<std::string> left;
+        for (const auto& e : std::filesystem::directory_iterator(t / "Database"))
+            if (e.path().filename().string().find(".tmp-") != std::string::npos) left.push_back(e.path().filename().string());
+        return left;
     }
 };
 
@@ -113,9 +104,9 @@ TEST_F(StoreCrash, KilledWritersLeaveEveryStoreWholeAndInOrder) {
     std::mt19937 rng(20261206);
     // One pass of the loop takes some 80 ms here (each replace waits for the disk).
     std::uniform_int_distribution<int> delayMicros(0, 120000);
-    Confirmed confirmed;
+    std::map<std::string, long> confirmed{{"r", -1}, {"s", -1}, {"b", -1}};
     int kills = 0, abandonedTemporaries = 0;
-    long lastRecords = 0;
+    std::size_t lastRecords = 0;
     for (; kills < kKills; ++kills) {
         int fds[2];
         ASSERT_EQ(::pipe(fds), 0);
@@ -135,40 +126,30 @@ TEST_F(StoreCrash, KilledWritersLeaveEveryStoreWholeAndInOrder) {
         int status = 0;
         ::waitpid(pid, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "writer ended by itself: " << status;
-        confirmed.take(readAll(fds[0]));
+        confirmed = confirmedBy(fds[0], confirmed);
         ::close(fds[0]);
 
         const auto records = numbers(reportHistoryPath(ctx), "QuestionBank/History/Test/@name", 1);
-        const auto saved = numbers(savedExamPath(ctx), "Test/@currentQuestionID", 0);
-        const auto marks = numbers(bookmarkStorePath(ctx), "Test/item/@questionId", 1);
-        ASSERT_TRUE(isPrefix(records)) << "kill " << kills;
-        ASSERT_TRUE(isPrefix(marks)) << "kill " << kills;
-        ASSERT_GE(static_cast<long>(records.size()), confirmed.report + 1) << "a stored record was lost at kill " << kills;
-        ASSERT_GE(static_cast<long>(marks.size()), confirmed.bookmark + 1) << "a stored bookmark was lost at kill " << kills;
-        if (confirmed.saved >= 0) {
+        ASSERT_NO_FATAL_FAILURE(expectWholePrefix(records, confirmed["r"], kills));
+        ASSERT_NO_FATAL_FAILURE(expectWholePrefix(numbers(bookmarkStorePath(ctx), "Test/item/@questionId", 1), confirmed["b"], kills));
+        if (confirmed["s"] >= 0) {
+            const auto saved = numbers(savedExamPath(ctx), "Test/@currentQuestionID", 0);
             ASSERT_EQ(saved.size(), 1u);
-            ASSERT_GE(saved[0], confirmed.saved);
+            ASSERT_GE(saved[0], confirmed["s"]);
         }
-        ASSERT_GE(static_cast<long>(records.size()), lastRecords);
-        lastRecords = static_cast<long>(records.size());
-        bool temporaryLeft = false;
-        for (const auto& e : std::filesystem::directory_iterator(t / "Database"))
-            temporaryLeft = temporaryLeft || e.path().filename().string().find(".tmp-") != std::string::npos;
-        abandonedTemporaries += temporaryLeft;
-        ASSERT_FALSE(std::filesystem::exists(t / "report.xml"));
-        ASSERT_FALSE(std::filesystem::exists(t / "Book.xml"));
+        ASSERT_GE(records.size(), lastRecords);
+        lastRecords = records.size();
+        abandonedTemporaries += !temporaries().empty();
+        for (const char* plain : {"report.xml", "Book.xml"}) ASSERT_FALSE(std::filesystem::exists(t / plain));
     }
-    EXPECT_GE(lastRecords, 1);
+    EXPECT_GE(lastRecords, 1u);
     // The next successful writes clear whatever temporaries the kills left.
     loadReportHistory(ctx);
     std::string played = playedTestXml(oneMarkQuestions(2, 1), "T" + std::to_string(lastRecords));
     ASSERT_FALSE(recordReport(ctx, played).empty());
     ASSERT_TRUE(saveTest(ctx, played, "1"));
     bookmarkQuestions(ctx, playedTestXml(oneMarkQuestions(1, 1)), modeMovie);
-    std::vector<std::string> left;
-    for (const auto& e : std::filesystem::directory_iterator(t / "Database"))
-        if (e.path().filename().string().find(".tmp-") != std::string::npos) left.push_back(e.path().filename().string());
-    EXPECT_EQ(left, std::vector<std::string>{});
-    std::cout << "[ crash    ] " << kills << " kills, " << lastRecords << " records, " << confirmed.saved + 1 << " saves, "
-              << confirmed.bookmark + 1 << " bookmarks; kills followed by an abandoned temporary: " << abandonedTemporaries << "\n";
+    EXPECT_EQ(temporaries(), std::vector<std::string>{});
+    std::cout << "[ crash    ] " << kills << " kills, " << lastRecords << " records, " << confirmed["s"] + 1 << " saves, "
+              << confirmed["b"] + 1 << " bookmarks; kills followed by an abandoned temporary: " << abandonedTemporaries << "\n";
 }
