@@ -8,53 +8,46 @@
 using namespace examsim;
 using namespace examsim::test;
 
-TEST(FinishDialog, EachOptionAnswersAndCancelOrCloseBoxAnswerClose) {
-    const char* answers[] = {"score", "show", "save", "cancel"};
-    for (int i = 0; i < 4; ++i) {
-        ReplyTarget parent;
-        frmQueOptbox d;
-        d.SetParent(parent);
-        d.load({});
-        d.select(i);
-        d.cmdYes();
-        EXPECT_EQ(parent.iReply, answers[i]);
-        EXPECT_TRUE(d.closed());
-    }
-    for (bool viaCloseBox : {false, true}) {
-        ReplyTarget parent{"before"};
-        frmQueOptbox d;
-        d.SetParent(parent);
-        d.load({});
-        d.select(1);
-        viaCloseBox ? d.closeBox() : d.cmdNo();
-        EXPECT_EQ(parent.iReply, "close");
-    }
+class FinishDialog : public ::testing::Test {
+protected:
+    void SetUp() override { d.SetParent(parent); }
     ReplyTarget parent{"before"};
     frmQueOptbox d;
-    d.SetParent(parent);
+};
+
+TEST_F(FinishDialog, EachOptionAnswersAndCancelOrCloseBoxAnswerClose) {
     d.load({});
     d.cmdYes();  // nothing selected
     EXPECT_EQ(parent.iReply, "before");
+    EXPECT_TRUE(d.closed());
+    std::string captions;
+    for (int i = 0; i < 4; ++i) {
+        d.select(i);
+        d.cmdYes();
+        EXPECT_EQ(parent.iReply, (std::array<const char*, 4>{"score", "show", "save", "cancel"}[i]));
+        captions += d.option(i).caption;
+    }
+    EXPECT_EQ(captions, "Grading -Evaluate && Grade -Save && Resume Later -Close -");
     EXPECT_EQ(std::string(frmQueOptbox::kCaption), "Do you want to Close your Exam?");
-    EXPECT_EQ(d.option(2).caption, "Save && Resume Later -");
+    d.cmdNo();
+    EXPECT_EQ(parent.iReply, "close");
+    parent.iReply.clear();
+    d.closeBox();
+    EXPECT_EQ(parent.iReply, "close");
 }
 
-TEST(FinishDialog, FlagsDisableOptionsAndTimeOverDisablesCancel) {
-    ReplyTarget parent{""};
-    frmQueOptbox d;
-    d.SetParent(parent);
+TEST_F(FinishDialog, FlagsDisableOptionsAndTimeOverDisablesCancel) {
     d.load({.recordableResult = false, .quizKind = false, .timeOver = true});
-    EXPECT_FALSE(d.option(0).enabled);
-    EXPECT_TRUE(d.option(1).enabled);
-    EXPECT_FALSE(d.option(2).enabled);
-    EXPECT_TRUE(d.option(3).enabled);
+    std::string enabled;
+    for (int i = 0; i < 4; ++i) enabled += d.option(i).enabled ? '1' : '0';
+    EXPECT_EQ(enabled, "0101");
     d.select(0);
     d.select(2);
     EXPECT_EQ(d.selected(), -1);
     EXPECT_FALSE(d.cancelEnabled());
     d.cmdNo();
     EXPECT_FALSE(d.closed());
-    EXPECT_EQ(parent.iReply, "");
+    EXPECT_EQ(parent.iReply, "before");
     d.closeBox();
     EXPECT_EQ(parent.iReply, "close");
 }
