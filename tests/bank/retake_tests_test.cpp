@@ -31,8 +31,7 @@ TEST_F(Retake, HoldsEachQuestionWhoseLatestAttemptWasWrongFromItsEarliestWrongCo
     EXPECT_STREQ(test.attribute("name").value(), "IncorrectQuestionsTest");
     EXPECT_STREQ(test.attribute("time").value(), "90");  // half to even
     EXPECT_EQ(questionIds(test), (std::vector<std::string>{"ww", "wrw"}));
-    EXPECT_STREQ(test.child("item").attribute("from").value(), "t2");
-    EXPECT_STREQ(test.child("item").next_sibling().attribute("from").value(), "t3");
+    EXPECT_EQ(std::string(test.child("item").attribute("from").value()) + test.child("item").next_sibling().attribute("from").value(), "t2t3");
     EXPECT_FALSE(test.child("item").attribute("att"));
     EXPECT_FALSE(test.child("item").child("user_attempt_report"));
     EXPECT_FALSE(buildIncorrectTest(ctx, 60, true));  // too few per level for an adaptive re-take
@@ -67,11 +66,10 @@ TEST_F(Retake, ABookmarkedTestStartsAtQuestionOneWithAttemptsCleared) {
 }
 
 TEST_F(Retake, TheTipOfTodayJoinsEveryTipInOrder) {
-    writeDataText(ctx, "tip", "<tips><tip>One. </tip><tip>Two. </tip><tip>Three.</tip></tips>");
-    EXPECT_EQ(tipOfToday(ctx), "One. Two. Three.");
-    writeDataText(ctx, "tip", "<tips/>");
-    EXPECT_EQ(tipOfToday(ctx), "");
-    writeDataText(ctx, "tip", "<tips>");
-    EXPECT_EQ(tipOfToday(ctx), "");
+    for (const auto& [text, tip] : std::vector<std::pair<std::string, std::string>>{
+             {"<tips><tip>One. </tip><tip>Two. </tip><tip>Three.</tip></tips>", "One. Two. Three."}, {"<tips/>", ""}, {"<tips>", ""}}) {
+        writeDataText(ctx, "tip", text);
+        EXPECT_EQ(tipOfToday(ctx), tip) << text;
+    }
     EXPECT_EQ(host.messages.shown.size(), 1u);  // "qe8"
 }
