@@ -7,9 +7,7 @@
 namespace examsim::test {
 
 void StoreFixture::SetUp() {
-    ctx.paths.setFolder(t.path());
-    std::filesystem::create_directories(t / "Database");
-    host.attach(ctx);
+    ContextFixture::SetUp();
     ctx.catalogue["qe5"] = "Cannot read the data. ";
     ctx.catalogue["ri11"] = "Bookmarks saved.";
     ctx.windowTitle = "Network Essentials Exam Simulator";
