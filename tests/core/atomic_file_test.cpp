@@ -1,85 +1,70 @@
-#include "core/app_context.h"
 #include "core/atomic_file.h"
 #include "core/data_file.h"
-#include "support/temp_folder.h"
+#include "support/context_fixture.h"
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 using namespace examsim;
 using namespace examsim::test;
+namespace fs = std::filesystem;
 
-namespace {
-
-std::size_t entriesIn(const std::filesystem::path& folder) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
-    return n;
-}
-
-struct HookReset {
-    ~HookReset() { setWriteFaultHook({}); }
-};
-
-}  // namespace
-
-class AtomicReplace : public ::testing::Test {
+class AtomicReplace : public ContextFixture {
 protected:
     void SetUp() override {
-        ctx.paths.setFolder(t.path());
-        std::filesystem::create_directories(t / "Database");
+        ContextFixture::SetUp();
         ASSERT_TRUE(parseXml(oldDoc, "<history><r n=\"1\"/></history>"));
         ASSERT_TRUE(parseXml(newDoc, "<history><r n=\"1\"/><r n=\"2\"/></history>"));
         saveDataDocument(ctx, oldDoc, "MainReport");
     }
-    void expectOldContainer() {
+    void TearDown() override { setWriteFaultHook({}); }
+    // The container holds `doc` and no temporary file is left beside it.
+    void expectContainer(const pugi::xml_document& doc) {
+        setWriteFaultHook({});
         pugi::xml_document back;
         ASSERT_TRUE(loadDataDocument(ctx, "MainReport", back));
-        EXPECT_EQ(xmlText(back), xmlText(oldDoc));
-        EXPECT_EQ(entriesIn(t / "Database"), 1u) << "a temporary file was left behind";
+        EXPECT_EQ(xmlText(back), xmlText(doc));
+        const auto entries = std::distance(fs::directory_iterator(t / "Database"), fs::directory_iterator());
+        EXPECT_EQ(entries, 1) << "a temporary file was left behind";
     }
-    TempFolder t;
-    AppContext ctx;
     pugi::xml_document oldDoc, newDoc;
-    HookReset reset;
 };
 
-TEST_F(AtomicReplace, AFailureAtAnyStepKeepsTheOldContainer) {
+TEST_F(AtomicReplace, AFailureAtAnyStepKeepsTheOldContainerAndSuccessReplacesIt) {
     for (const char* step : {"open", "write", "sync", "rename"}) {
         SCOPED_TRACE(step);
         setWriteFaultHook([step](std::string_view s) { return s != step; });
         EXPECT_THROW(saveDataDocument(ctx, newDoc, "MainReport"), FileWriteError);
-        setWriteFaultHook({});
-        expectOldContainer();
+        expectContainer(oldDoc);
     }
+    saveDataDocument(ctx, newDoc, "MainReport");
+    expectContainer(newDoc);
 }
 
 TEST_F(AtomicReplace, AWriteThatFailsHalfWayKeepsTheOldContainer) {
     int writes = 0;
     // The first chunk goes through, the next one fails as on a full disk.
     setWriteFaultHook([&](std::string_view s) { return s != "write" || writes++ == 0; });
-    std::string big(1 << 20, 'x');
-    EXPECT_THROW(writeFileAtomically(t / "Database" / "MainReport.wlb", big), FileWriteError);
-    setWriteFaultHook({});
+    EXPECT_THROW(writeFileAtomically(t / "Database" / "MainReport.wlb", std::string(1 << 20, 'x')), FileWriteError);
     EXPECT_EQ(writes, 2);
-    expectOldContainer();
+    expectContainer(oldDoc);
 }
 
 TEST_F(AtomicReplace, AReadOnlyFolderKeepsTheOldContainer) {
-    if (::geteuid() == 0) {
-        // root writes into read-only folders; the injected failures above cover it.
-        GTEST_SKIP() << "permissions do not bind root";
-    }
-    std::filesystem::permissions(t / "Database", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root; the injected failures cover it";
+    fs::permissions(t / "Database", fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_THROW(saveDataDocument(ctx, newDoc, "MainReport"), FileWriteError);
-    std::filesystem::permissions(t / "Database", std::filesystem::perms::owner_all);
-    expectOldContainer();
+    fs::permissions(t / "Database", fs::perms::owner_all);
+    expectContainer(oldDoc);
 }
 
-TEST_F(AtomicReplace, ASuccessfulSaveReplacesAndLeavesNoTemporaryFile) {
-    saveDataDocument(ctx, newDoc, "MainReport");
-    pugi::xml_document back;
-    ASSERT_TRUE(loadDataDocument(ctx, "MainReport", back));
-    EXPECT_EQ(xmlText(back), xmlText(newDoc));
-    EXPECT_EQ(entriesIn(t / "Database"), 1u);
+TEST(AbandonedTemporaries, OnlyTheTargetsOwnTemporariesAreRemoved) {
+    TempFolder t;
+    for (const char* name : {".MainReport.wlb.tmp-abcdefghij", ".bookmark.wlb.tmp-abcdefghij", ".MainReport.wlb.tmp-short"})
+        writeFile(t / name, "x");
+    writeFile(t / "MainReport.wlb", "kept");
+    removeAbandonedTemporaries(t / "MainReport.wlb");
+    EXPECT_FALSE(fs::exists(t / ".MainReport.wlb.tmp-abcdefghij"));
+    EXPECT_TRUE(fs::exists(t / ".bookmark.wlb.tmp-abcdefghij"));
+    EXPECT_TRUE(fs::exists(t / ".MainReport.wlb.tmp-short"));
+    EXPECT_EQ(readFile(t / "MainReport.wlb"), "kept");
 }

@@ -1,12 +1,8 @@
-#include "core/app_context.h"
 #include "core/links.h"
 #include "core/movie_runtime.h"
 #include "core/movie_screen.h"
 #include "core/xml.h"
-#include "support/fakes.h"
-#include "support/temp_folder.h"
-
-#include <gtest/gtest.h>
+#include "support/context_fixture.h"
 
 using namespace examsim;
 using namespace examsim::test;
@@ -25,39 +21,22 @@ public:
     std::vector<std::string> log;
 };
 
-class ScreenBase : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ctx.paths.setFolder(t.path());
-        host.attach(ctx);
-        std::filesystem::create_directories(t / "Database");
-    }
-    TempFolder t;
-    AppContext ctx;
-    FakeHost host;
-};
+class ScreenBase : public ContextFixture {};
 
 }  // namespace
 
 TEST_F(ScreenBase, DispatchesExactNamesAndIgnoresTheRest) {
+    parseXml(ctx.productDoc, "<product><utp uri='https://example.org/features'/></product>");
     Screen s(ctx);
-    s.FSCommand("ButtonClick", "btnNext");
-    s.FSCommand("ButtonClick", "btnnext");
-    s.FSCommand("btnNext", "");
-    s.FSCommand("cmdFinish", "x");
-    s.FSCommand("CMDFINISH", "x");
-    s.FSCommand("ButtonClick", "nothing");
+    for (const auto& [command, args] : std::vector<std::pair<std::string, std::string>>{
+             {"ButtonClick", "btnNext"}, {"ButtonClick", "btnnext"}, {"btnNext", ""}, {"cmdFinish", "x"},
+             {"CMDFINISH", "x"}, {"ButtonClick", "nothing"}, {"ButtonClick", "btnHelp"}, {"ButtonClick", "btnAbout"},
+             {"ButtonClick", "btnUtp"}, {"ButtonClick", "btnUTP"}})
+        s.FSCommand(command, args);
     EXPECT_EQ(s.log, (std::vector<std::string>{"next", "finish:x"}));
-
-    s.FSCommand("ButtonClick", "btnHelp");
     ASSERT_EQ(host.help.shown.size(), 1u);
     EXPECT_EQ(host.help.shown[0].second, "using__vostrane_exam_simulator.htm");
-    s.FSCommand("ButtonClick", "btnAbout");
     EXPECT_EQ(host.about.shown, 1);
-
-    parseXml(ctx.productDoc, "<product><utp uri='https://example.org/features'/></product>");
-    s.FSCommand("ButtonClick", "btnUtp");
-    s.FSCommand("ButtonClick", "btnUTP");
     EXPECT_EQ(host.links.opened, (std::vector<std::string>(2, "https://example.org/features")));
     EXPECT_TRUE(host.messages.shown.empty());
 }

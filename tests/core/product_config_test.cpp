@@ -1,14 +1,7 @@
-#include "core/app_context.h"
 #include "core/product_config.h"
 #include "core/xml.h"
-#include "support/data_files.h"
-#include "support/fakes.h"
-#include "support/temp_folder.h"
-
 #include "support/context_fixture.h"
-
-#include <gtest/gtest.h>
-#include <set>
+#include "support/data_files.h"
 
 using namespace examsim;
 using namespace examsim::test;
@@ -42,13 +35,7 @@ TEST_F(Product, EveryKeyReadsFromAFullProductAndNoneFailsOnAnEmptyOne) {
     loadProductDocument(ctx);
     EXPECT_EQ(ctx.sku, "NE-100");
     EXPECT_EQ(ctx.validateValue, "1");
-    std::set<std::string> seen;
-    for (const char* key : productkey::kAll) {
-        EXPECT_TRUE(productNode(ctx, key)) << key;
-        EXPECT_NE(productText(ctx, key), "") << key;
-        seen.insert(key);
-    }
-    EXPECT_EQ(seen.size(), productkey::kAll.size());  // no key listed twice
+    for (const char* key : productkey::kAll) EXPECT_NE(productText(ctx, key), "") << key;
     EXPECT_EQ(productAttribute(ctx, productkey::LiveUpdate, "checkUpdate"), "True");
     EXPECT_EQ(productText(ctx, productkey::PassPercentage), "70");
 
