@@ -2,19 +2,20 @@
 #include "support/temp_folder.h"
 
 #include <filesystem>
-#include <functional>
-#include <pugixml.hpp>
+#include <initializer_list>
 #include <string>
 
 namespace examsim::test {
 
-// The result of one run of `examsim-pack check`.
-struct CheckRun {
+// The exit status of one run of examsim-pack and what it printed (standard
+// output and error together).
+struct PackRun {
     int status = -1;
-    std::string output;  // standard output and error together
+    std::string output;
 };
 
-CheckRun runCheck(const std::filesystem::path& product);
+// Runs `examsim-pack <verb> <paths...>`.
+PackRun runPack(const std::string& verb, std::initializer_list<std::filesystem::path> paths);
 
 std::filesystem::path sourceProduct();
 
@@ -24,12 +25,6 @@ class ProductCopy {
 public:
     ProductCopy();
     const std::filesystem::path& path() const { return folder_.path(); }
-
-    // Changes a data document in place (data/<name>.xml).
-    void editData(const std::string& name, const std::function<void(pugi::xml_document&)>& edit);
-    // Replaces the first occurrence of `from` in a file of the copy.
-    void replaceText(const std::string& relative, const std::string& from, const std::string& to);
-    void remove(const std::string& relative);
 
 private:
     TempFolder folder_;
