@@ -1,110 +1,97 @@
-#include "core/crypt_api.h"
-#include "core/encoding.h"
-#include "support/temp_folder.h"
+// examsim-pack: enciphering, and assembling a product into the stored form the
+// program reads, refusing a bad source before anything is written.
+#include "product_check_support.h"
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
+#include "core/crypt_api.h"
+#include "core/movie_runtime.h"
+
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace examsim;
 using namespace examsim::test;
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string output;  // stdout and stderr together
-};
-
-RunResult runPack(const std::string& args) {
-    const std::string cmd = std::string(EXAMSIM_PACK) + " " + args + " 2>&1";
-    RunResult r{0, {}};
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf{};
-    while (std::size_t n = std::fread(buf.data(), 1, buf.size(), p)) r.output.append(buf.data(), n);
-    const int raw = ::pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
-}
-
-std::string q(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
-
-std::filesystem::path sourceDir() {
-    const char* s = std::getenv("EXAMSIM_SOURCE_DIR");
-    return s ? s : "";
-}
+std::string deciphered(const fs::path& container) { return clsCryptAPI().DecryptFile(container, {}, kPassPhrase); }
 
 }  // namespace
 
 TEST(PackTool, EncipherAndDecipherAreInverseAndMatchTheCipher) {
     TempFolder t;
     writeFile(t / "plain.xml", "<a>caf\xE9</a>");
-    ASSERT_EQ(runPack("encipher " + q(t / "plain.xml") + " " + q(t / "a.wlb")).status, 0);
-    clsCryptAPI c;
-    EXPECT_EQ(c.DecryptFile(t / "a.wlb", t / "ignored", kPassPhrase), "<a>caf\xC3\xA9</a>");
-    ASSERT_EQ(runPack("decipher " + q(t / "a.wlb") + " " + q(t / "back.xml")).status, 0);
+    ASSERT_EQ(runPack("encipher", {t / "plain.xml", t / "a.wlb"}).status, 0);
+    EXPECT_EQ(deciphered(t / "a.wlb"), "<a>caf\xC3\xA9</a>");
+    ASSERT_EQ(runPack("decipher", {t / "a.wlb", t / "back.xml"}).status, 0);
     EXPECT_EQ(readFile(t / "back.xml"), "<a>caf\xE9</a>");
 }
 
 TEST(PackTool, RefusesAMissingSourceWithAClearMessage) {
     TempFolder t;
-    const auto r = runPack("encipher " + q(t / "missing.xml") + " " + q(t / "out.wlb"));
+    const auto r = runPack("encipher", {t / "missing.xml", t / "out.wlb"});
     EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.output.find("missing.xml"), std::string::npos) << r.output;
-    EXPECT_FALSE(std::filesystem::exists(t / "out.wlb"));
-    EXPECT_EQ(runPack("frobnicate a b").status, 2);
+    EXPECT_THAT(r.output, HasSubstr("missing.xml"));
+    EXPECT_FALSE(fs::exists(t / "out.wlb"));
+    EXPECT_EQ(runPack("frobnicate", {"a", "b"}).status, 2);
 }
 
-TEST(PackTool, AssembleRefusesXmlThatDoesNotParseNamingFileLineAndColumn) {
-    TempFolder t;
-    writeFile(t / "product" / "data" / "Good.xml", "<ok/>");
-    writeFile(t / "product" / "data" / "Broken.xml", "<a>\n  <b>\n</a>\n");
-    const auto r = runPack("assemble " + q(t / "product") + " " + q(t / "app"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.output.find("Broken.xml:3:"), std::string::npos) << r.output;
-    EXPECT_FALSE(std::filesystem::exists(t / "app" / "Database" / "Good.wlb")) << "nothing is written before every source checks";
+TEST(PackTool, AssembleRefusesABadSourceNamingItAndWritesNothing) {
+    struct Case {
+        const char* file;
+        const char* text;
+        const char* named;
+    };
+    // Good.xml sorts before the bad data file; movies are read after all data.
+    for (const Case& c : {Case{"data/Broken.xml", "<a>\n  <b>\n</a>\n", "Broken.xml:3:"},
+                          Case{"data/Tick.xml", "<a>\xE2\x9C\x93</a>", "Tick.xml"},  // no Windows-1252 form
+                          Case{"movies/Tick.html", "<p>\xE2\x9C\x93</p>", "Tick.html"}}) {
+        SCOPED_TRACE(c.file);
+        TempFolder t;
+        writeFile(t / "product/data/Good.xml", "<ok/>");
+        writeFile(t / "product" / c.file, c.text);
+        const auto r = runPack("assemble", {t / "product", t / "app"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_THAT(r.output, HasSubstr(c.named));
+        EXPECT_FALSE(fs::exists(t / "app/Database/Good.wlb"));
+    }
 }
 
-TEST(PackTool, AssembleRefusesTextTheCodePageCannotHold) {
+TEST(PackTool, AssembledSourcesDecipherToTheStoredFormAndMoviesCarryTheRuntime) {
     TempFolder t;
-    writeFile(t / "product" / "data" / "Tick.xml", "<a>\xE2\x9C\x93</a>");
-    const auto r = runPack("assemble " + q(t / "product") + " " + q(t / "app"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.output.find("Tick.xml"), std::string::npos) << r.output;
-}
-
-TEST(PackTool, AssembledDataDeciphersToTheSourcesInTheStoredForm) {
-    TempFolder t;
-    writeFile(t / "product" / "data" / "Product.xml", "<product>\n  <sku>\xE2\x82\xAC-1</sku>\n</product>\n");
-    writeFile(t / "product" / "movies" / "Splash.html", "<html>\n</html>\n");
-    writeFile(t / "product" / "files" / "Database" / "page.html", "<p>x</p>");
-    const auto r = runPack("assemble " + q(t / "product") + " " + q(t / "app"));
+    writeFile(t / "product/data/Product.xml", "<product>\n  <sku>\xE2\x82\xAC-1</sku>\n</product>\n");
+    writeFile(t / "product/movies/about.html", "<html><head><!-- movie-runtime --></head><body></body></html>");
+    writeFile(t / "product/movies/plain.html", "<html>\n</html>\n");
+    writeFile(t / "product/pages/tips.html", "<p>tip</p>\n");
+    writeFile(t / "product/files/Database/page.html", "<p>x</p>");
+    const auto r = runPack("assemble", {t / "product", t / "app"});
     ASSERT_EQ(r.status, 0) << r.output;
-    clsCryptAPI c;
-    EXPECT_EQ(c.DecryptFile(t / "app" / "Database" / "Product.wlb", {}, kPassPhrase),
-              "<product>\r\n  <sku>\xE2\x82\xAC-1</sku>\r\n</product>\r\n");
-    EXPECT_EQ(c.DecryptFile(t / "app" / "Splash.wlb", {}, kPassPhrase), "<html>\r\n</html>\r\n");
-    EXPECT_EQ(readFile(t / "app" / "Database" / "page.html"), "<p>x</p>");
+    EXPECT_EQ(deciphered(t / "app/Database/Product.wlb"), "<product>\r\n  <sku>\xE2\x82\xAC-1</sku>\r\n</product>\r\n");
+    EXPECT_EQ(deciphered(t / "app/Database/tips.wlb"), "<p>tip</p>\r\n");
+    EXPECT_EQ(readFile(t / "app/Database/page.html"), "<p>x</p>");
+    // Without the marker or a </head> a movie is stored as it is, with a warning.
+    EXPECT_EQ(deciphered(t / "app/plain.wlb"), "<html>\r\n</html>\r\n");
+    EXPECT_THAT(r.output, HasSubstr("plain.html has no"));
+    std::string about = deciphered(t / "app/about.wlb");
+    std::erase(about, '\r');
+    EXPECT_THAT(about, HasSubstr(std::string(movieRuntimeScript()).substr(0, 200)));
+    EXPECT_THAT(about, Not(HasSubstr("<!-- movie-runtime -->")));
 }
 
 TEST(PackTool, TheSampleProductAssemblesAndEveryDataFileDeciphersToItsSource) {
-    const auto product = sourceDir() / "product";
-    ASSERT_TRUE(std::filesystem::is_directory(product / "data")) << product;
     TempFolder t;
-    const auto r = runPack("assemble " + q(product) + " " + q(t / "app"));
+    const auto r = runPack("assemble", {sourceProduct(), t / "app"});
     ASSERT_EQ(r.status, 0) << r.output;
-    clsCryptAPI c;
+    EXPECT_TRUE(fs::exists(t / "app/Help/Help.chm"));
     std::size_t n = 0;
-    for (const auto& e : std::filesystem::directory_iterator(product / "data")) {
+    for (const auto& e : fs::directory_iterator(sourceProduct() / "data")) {
         if (e.path().extension() != ".xml") continue;
-        const auto wlb = t / "app" / "Database" / (e.path().stem().string() + ".wlb");
-        std::string expected = readFile(e.path()), crlf;
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            if (expected[i] == '\n' && (i == 0 || expected[i - 1] != '\r')) crlf += '\r';
-            crlf += expected[i];
-        }
-        EXPECT_EQ(c.DecryptFile(wlb, {}, kPassPhrase), crlf) << wlb;
+        std::string source = readFile(e.path()), stored = deciphered(t / "app/Database" / (e.path().stem().string() + ".wlb"));
+        std::erase(source, '\r');  // the line-break form is pinned above
+        std::erase(stored, '\r');
+        EXPECT_EQ(stored, source) << e.path().filename();
         ++n;
     }
     EXPECT_GE(n, 2u);
