@@ -11,7 +11,6 @@
 
 using namespace examsim::test;
 using ::testing::HasSubstr;
-using ::testing::Not;
 
 namespace {
 
@@ -56,18 +55,13 @@ const char* const kReport = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 TEST(PrintStylesheet, ShowsQuestionsAnswersAndExplanations) {
     const std::string html = render(kReport);
-    EXPECT_THAT(html, HasSubstr("Network Essentials - Test Report"));
-    EXPECT_THAT(html, HasSubstr("Which service resolves host names?"));
-    EXPECT_THAT(html, HasSubstr("<li class=\"right\">"));
-    EXPECT_THAT(html, HasSubstr("B. DNS"));
-    EXPECT_THAT(html, HasSubstr("Correct answer:"));
-    EXPECT_THAT(html, HasSubstr("<b>A</b> <span class=\"result-bad\">(incorrect)</span>"));
-    EXPECT_THAT(html, HasSubstr("DNS maps names to addresses."));
-    EXPECT_THAT(html, HasSubstr("<b>443</b>"));
-    EXPECT_THAT(html, HasSubstr("not answered"));
-    EXPECT_THAT(html, HasSubstr("size: A4"));
+    for (const char* part : {"Network Essentials - Test Report", "Which service resolves host names?", "B. DNS",
+                             "<li class=\"right\">", "Correct answer:", "DNS maps names to addresses.",
+                             "<b>A</b> <span class=\"result-bad\">(incorrect)</span>", "<b>443</b>", "not answered",
+                             "size: A4"})
+        EXPECT_THAT(html, HasSubstr(part));
     // Only the correct option is marked.
-    EXPECT_THAT(html, Not(HasSubstr("<li class=\"right\">\n<span class=\"mark\"></span>A.")));
+    EXPECT_EQ(html.find("<li class=\"right\">"), html.rfind("<li class=\"right\">"));
 }
 
 TEST(PrintStylesheet, SummarisesAWholeEvaluatedTest) {
@@ -76,7 +70,5 @@ TEST(PrintStylesheet, SummarisesAWholeEvaluatedTest) {
                    "<Test name=\"Final\" total_questions=\"2\" no_of_attempted=\"1\" no_of_correct_answer=\"0\" marks=\"0\" "
                    "total_marks=\"2\" remarks=\"Fail\" text_result_analysis=\"Keep practising.\">");
     const std::string html = render(report);
-    EXPECT_THAT(html, HasSubstr("<td>0 of 2</td>"));
-    EXPECT_THAT(html, HasSubstr("Fail"));
-    EXPECT_THAT(html, HasSubstr("Keep practising."));
+    for (const char* part : {"<td>0 of 2</td>", "Fail", "Keep practising."}) EXPECT_THAT(html, HasSubstr(part));
 }
