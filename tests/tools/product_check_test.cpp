@@ -59,6 +59,7 @@ Edit drop(std::string doc, std::vector<std::string> xpaths) {
                 n.attribute() ? n.parent().remove_attribute(n.attribute()) : n.node().parent().remove_child(n.node());
     });
 }
+
 // The rules report "file: element: message".
 struct Breakage {
     const char* name;
