@@ -97,7 +97,11 @@ void bookmarkQuestions(AppContext& ctx, const std::string& testXml, Movie& modeM
     pugi::xml_node root = bookmarks.document_element();
 
     pugi::xml_document test;
-    if (!parseXml(test, testXml)) show(ctx, "Error while loading report xml", msg::OkOnly | msg::Critical);
+    if (!parseXml(test, testXml)) {
+        // Nothing was merged: "saved" after this error would be a false report.
+        show(ctx, "Error while loading report xml", msg::OkOnly | msg::Critical);
+        return;
+    }
     const pugi::xml_node played = firstNamed(test, "Test");
     for (pugi::xml_node item = played.first_child(); item; item = item.next_sibling()) {
         if (std::string_view(item.name()) != "item" || !isMarked(item)) continue;

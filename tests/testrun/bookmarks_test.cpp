@@ -56,6 +56,14 @@ TEST_F(Bookmarks, ATestWithoutMarksStillCreatesTheStoreAndADamagedOneIsReplaced)
     EXPECT_EQ(stored(), std::vector<std::string>{"q3:Question 3"});
 }
 
+TEST_F(Bookmarks, AnUnreadablePlayedTestReportsTheErrorAndNoSuccess) {
+    bookmarkQuestions(ctx, marked({{1, "true"}}), modeMovie);
+    const std::string before = loadBookmarks(ctx);
+    bookmarkQuestions(ctx, "<Test><item", modeMovie);
+    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"Bookmarks saved.", "Error while loading report xml"}));
+    EXPECT_EQ(loadBookmarks(ctx), before);
+}
+
 TEST_F(Bookmarks, QuestionIdsWithQuotesAreMatchedExactly) {
     std::vector<PlayedQuestion> qs = oneMarkQuestions(2, 2);
     qs[0].questionId = "a\"b'c";
