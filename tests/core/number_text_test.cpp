@@ -7,7 +7,7 @@ using namespace examsim;
 TEST(NumberText, ReadsStoredNumberTextsAndRefusesOthers) {
     const std::pair<const char*, std::optional<double>> rows[] = {
         {" 12 ", 12.0}, {"+0.5", 0.5}, {"-1.5e1", -15.0}, {"", std::nullopt}, {"1 2", std::nullopt},
-        {"++1", std::nullopt}, {"inf", std::nullopt}, {"1,5", std::nullopt}};
+        {"++1", std::nullopt}, {"+-1", std::nullopt}, {"inf", std::nullopt}, {"1,5", std::nullopt}};
     for (const auto& [text, expected] : rows) EXPECT_EQ(numberValue(text), expected) << '"' << text << '"';
 }
 

@@ -47,7 +47,10 @@ TEST(PackTool, AssembleRefusesABadSourceNamingItAndWritesNothing) {
     // Good.xml sorts before the bad data file; movies are read after all data.
     for (const Case& c : {Case{"data/Broken.xml", "<a>\n  <b>\n</a>\n", "Broken.xml:3:"},
                           Case{"data/Tick.xml", "<a>\xE2\x9C\x93</a>", "Tick.xml"},  // no Windows-1252 form
-                          Case{"movies/Tick.html", "<p>\xE2\x9C\x93</p>", "Tick.html"}}) {
+                          Case{"movies/Tick.html", "<p>\xE2\x9C\x93</p>", "Tick.html"},
+                          // Stored under the data file's name, whatever the case.
+                          Case{"pages/good.html", "<p>page</p>", "like"},
+                          Case{"files/Database/GOOD.wlb", "x", "like"}}) {
         SCOPED_TRACE(c.file);
         TempFolder t;
         writeFile(t / "product/data/Good.xml", "<ok/>");

@@ -9,7 +9,9 @@
 #include "core/xml.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <map>
 #include <unistd.h>
 #include <vector>
 
@@ -87,6 +89,20 @@ void compileHelp(const fs::path& helpSources, const fs::path& appFolder, std::os
     log << "  help: " << chm.filename().string() << " compiled\n";
 }
 
+// The program finds its files without regard to case, so two sources stored
+// under names that differ only in case would leave just the last one written.
+void refuseSharedNames(const std::vector<std::pair<fs::path, fs::path>>& stored) {
+    std::map<std::string, fs::path> seen;
+    for (const auto& [source, target] : stored) {
+        std::string key = target.generic_string();
+        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+        const auto [it, fresh] = seen.emplace(key, source);
+        if (!fresh)
+            throw PackError(source.string() + ": would be stored as " + target.generic_string() + ", like " +
+                            it->second.string());
+    }
+}
+
 }  // namespace
 
 std::string storedForm(const std::string& utf8, const fs::path& source) {
@@ -129,6 +145,15 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
     std::vector<std::pair<fs::path, std::string>> pages;
     for (const auto& f : filesWithExtension(product / "pages", ".html"))
         pages.emplace_back(f, storedForm(readSource(f), f));
+
+    std::vector<std::pair<fs::path, fs::path>> stored;
+    for (const auto& [f, bytes] : data) stored.emplace_back(f, fs::path("Database") / (f.stem().string() + ".wlb"));
+    for (const auto& [f, bytes] : movies) stored.emplace_back(f, f.stem().string() + ".wlb");
+    for (const auto& [f, bytes] : pages) stored.emplace_back(f, fs::path("Database") / (f.stem().string() + ".wlb"));
+    if (fs::is_directory(product / "files"))
+        for (const auto& e : fs::recursive_directory_iterator(product / "files"))
+            if (e.is_regular_file()) stored.emplace_back(e.path(), fs::relative(e.path(), product / "files"));
+    refuseSharedNames(stored);
 
     fs::create_directories(appFolder / "Database");
     for (auto& [f, bytes] : data) writeContainer(appFolder / "Database" / (f.stem().string() + ".wlb"), std::move(bytes));
