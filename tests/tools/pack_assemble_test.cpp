@@ -50,7 +50,9 @@ TEST(PackTool, AssembleRefusesABadSourceNamingItAndWritesNothing) {
                           Case{"movies/Tick.html", "<p>\xE2\x9C\x93</p>", "Tick.html"},
                           // Stored under the data file's name, whatever the case.
                           Case{"pages/good.html", "<p>page</p>", "like"},
-                          Case{"files/Database/GOOD.wlb", "x", "like"}}) {
+                          Case{"files/Database/GOOD.wlb", "x", "like"},
+                          Case{"files/a.html", "<head><!-- style none --></head>", "style/none.css"},
+                          Case{"help/a.htm", "<head><!-- style --></head>", "needs a name"}}) {
         SCOPED_TRACE(c.file);
         TempFolder t;
         writeFile(t / "product/data/Good.xml", "<ok/>");
@@ -67,13 +69,16 @@ TEST(PackTool, AssembledSourcesDecipherToTheStoredFormAndMoviesCarryTheRuntime) 
     writeFile(t / "product/data/Product.xml", "<product>\n  <sku>\xE2\x82\xAC-1</sku>\n</product>\n");
     writeFile(t / "product/movies/about.html", "<html><head><!-- movie-runtime --></head><body></body></html>");
     writeFile(t / "product/movies/plain.html", "<html>\n</html>\n");
-    writeFile(t / "product/pages/tips.html", "<p>tip</p>\n");
-    writeFile(t / "product/files/Database/page.html", "<p>x</p>");
+    writeFile(t / "product/pages/tips.html", "<head><!-- style page --></head><p>tip</p>\n");
+    writeFile(t / "product/files/Database/page.html", "<head><!-- style page --><!-- style page --></head>");
+    writeFile(t / "product/style/page.css", "p { margin: 0; }");
     const auto r = runPack("assemble", {t / "product", t / "app"});
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(deciphered(t / "app/Database/Product.wlb"), "<product>\r\n  <sku>\xE2\x82\xAC-1</sku>\r\n</product>\r\n");
-    EXPECT_EQ(deciphered(t / "app/Database/tips.wlb"), "<p>tip</p>\r\n");
-    EXPECT_EQ(readFile(t / "app/Database/page.html"), "<p>x</p>");
+    // Shared styles are written into every page that asks for them.
+    EXPECT_EQ(deciphered(t / "app/Database/tips.wlb"), "<head><style>\r\np { margin: 0; }\r\n</style></head><p>tip</p>\r\n");
+    EXPECT_EQ(readFile(t / "app/Database/page.html"),
+              "<head><style>\np { margin: 0; }\n</style><style>\np { margin: 0; }\n</style></head>");
     // Without the marker or a </head> a movie is stored as it is, with a warning.
     EXPECT_EQ(deciphered(t / "app/plain.wlb"), "<html>\r\n</html>\r\n");
     EXPECT_THAT(r.output, HasSubstr("plain.html has no"));

@@ -1,4 +1,5 @@
 #include "pack.h"
+#include "page_styles.h"
 
 #include "core/atomic_file.h"
 #include "core/crypt_api.h"
@@ -50,25 +51,16 @@ void checkXml(const std::string& utf8, const fs::path& source) {
                         ": XML does not parse: " + r.description);
 }
 
-void copyTree(const fs::path& from, const fs::path& to, std::ostream& log) {
-    if (!fs::is_directory(from)) return;
-    std::size_t n = 0;
-    for (const auto& e : fs::recursive_directory_iterator(from)) {
-        if (!e.is_regular_file()) continue;
-        const fs::path target = to / fs::relative(e.path(), from);
-        fs::create_directories(target.parent_path());
-        fs::copy_file(e.path(), target, fs::copy_options::overwrite_existing);
-        ++n;
-    }
-    log << "  files: " << n << " copied\n";
-}
+using Sources = std::vector<std::pair<fs::path, std::string>>;
 
-void compileHelp(const fs::path& helpSources, const fs::path& appFolder, std::ostream& log) {
+// The help pages go in with their shared styles written in.
+void compileHelp(const fs::path& helpSources, const Sources& helpPages, const fs::path& appFolder, std::ostream& log) {
     const auto projects = filesWithExtension(helpSources, ".hhp");
     if (projects.empty()) return;
     const fs::path work = fs::temp_directory_path() / ("examsim-help-" + std::to_string(::getpid()));
     fs::remove_all(work);
     fs::copy(helpSources, work, fs::copy_options::recursive);
+    for (const auto& [f, text] : helpPages) writeFileAtomically(work / f.filename(), text);
     const fs::path project = work / projects.front().filename();
     const std::string cmd = "cd '" + work.string() + "' && chmcmd '" + project.filename().string() + "' > chmcmd.log 2>&1";
     if (std::system(cmd.c_str()) != 0) {
@@ -127,13 +119,13 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
     if (dataFiles.empty()) throw PackError((product / "data").string() + ": no data files (*.xml)");
 
     // Check every source before writing anything.
-    std::vector<std::pair<fs::path, std::string>> data;
+    Sources data;
     for (const auto& f : dataFiles) {
         std::string text = readSource(f);
         checkXml(text, f);
         data.emplace_back(f, storedForm(text, f));
     }
-    std::vector<std::pair<fs::path, std::string>> movies;
+    Sources movies;
     for (const auto& f : filesWithExtension(product / "movies", ".html")) {
         std::string html = readSource(f);
         if (auto withRuntime = withMovieRuntime(html))
@@ -142,17 +134,27 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
             log << "  warning: " << f.filename().string() << " has no <!-- movie-runtime --> marker and no </head>; stored as it is\n";
         movies.emplace_back(f, storedForm(html, f));
     }
-    std::vector<std::pair<fs::path, std::string>> pages;
+    Sources pages;
     for (const auto& f : filesWithExtension(product / "pages", ".html"))
-        pages.emplace_back(f, storedForm(readSource(f), f));
+        pages.emplace_back(f, storedForm(withPageStyles(readSource(f), product, f), f));
+    Sources files;
+    if (fs::is_directory(product / "files"))
+        for (const auto& e : fs::recursive_directory_iterator(product / "files")) {
+            if (!e.is_regular_file()) continue;
+            std::string bytes = readSource(e.path());
+            files.emplace_back(e.path(), isPage(e.path()) ? withPageStyles(bytes, product, e.path()) : std::move(bytes));
+        }
+    Sources helpPages;
+    if (fs::is_directory(product / "help"))
+        for (const auto& e : fs::directory_iterator(product / "help"))
+            if (e.is_regular_file() && isPage(e.path()))
+                helpPages.emplace_back(e.path(), withPageStyles(readSource(e.path()), product, e.path()));
 
     std::vector<std::pair<fs::path, fs::path>> stored;
     for (const auto& [f, bytes] : data) stored.emplace_back(f, fs::path("Database") / (f.stem().string() + ".wlb"));
     for (const auto& [f, bytes] : movies) stored.emplace_back(f, f.stem().string() + ".wlb");
     for (const auto& [f, bytes] : pages) stored.emplace_back(f, fs::path("Database") / (f.stem().string() + ".wlb"));
-    if (fs::is_directory(product / "files"))
-        for (const auto& e : fs::recursive_directory_iterator(product / "files"))
-            if (e.is_regular_file()) stored.emplace_back(e.path(), fs::relative(e.path(), product / "files"));
+    for (const auto& [f, bytes] : files) stored.emplace_back(f, fs::relative(f, product / "files"));
     refuseSharedNames(stored);
 
     fs::create_directories(appFolder / "Database");
@@ -162,8 +164,13 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
     log << "  movies: " << movies.size() << " enciphered\n";
     for (auto& [f, bytes] : pages) writeContainer(appFolder / "Database" / (f.stem().string() + ".wlb"), std::move(bytes));
     log << "  pages: " << pages.size() << " enciphered\n";
-    copyTree(product / "files", appFolder, log);
-    compileHelp(product / "help", appFolder, log);
+    for (auto& [f, bytes] : files) {
+        const fs::path target = appFolder / fs::relative(f, product / "files");
+        fs::create_directories(target.parent_path());
+        writeFileAtomically(target, bytes);
+    }
+    log << "  files: " << files.size() << " copied\n";
+    compileHelp(product / "help", helpPages, appFolder, log);
 }
 
 }  // namespace examsim::pack

@@ -18,6 +18,8 @@ void decipher(const std::filesystem::path& container, const std::filesystem::pat
 //   movies/*.html   -> <name>.wlb, with the movie runtime inlined
 //   pages/*.html    -> Database/<name>.wlb (pages the HTML viewer deciphers)
 //   files/**        -> copied as they are (pages, pictures, stylesheets)
+//   style/*.css     -> written into every page, help page included, that asks
+//                      for it with <!-- style NAME --> (page_styles.h)
 //   help/*.hhp      -> Help/Help.chm and Help/help.chm, compiled with chmcmd
 void assemble(const std::filesystem::path& product, const std::filesystem::path& appFolder, std::ostream& log);
 
