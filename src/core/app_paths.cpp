@@ -1,7 +1,8 @@
 #include "core/app_paths.h"
 
+#include "core/ascii_case.h"
+
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 #include <vector>
 
@@ -18,12 +19,6 @@ std::vector<std::string_view> splitParts(std::string_view relative) {
         }
     }
     return parts;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // The child of `folder` named `part`. Stored data and movies name files as a

@@ -1,5 +1,6 @@
 #include "core/links.h"
 
+#include "core/ascii_case.h"
 #include "core/app_context.h"
 
 #include <algorithm>
@@ -10,9 +11,7 @@ namespace examsim {
 namespace {
 
 bool startsWithNoCase(const std::string& text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    return std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char p, char c) { return std::tolower(static_cast<unsigned char>(c)) == p; });
+    return equalIgnoringCase(std::string_view(text).substr(0, prefix.size()), prefix);
 }
 
 // Files a desktop would run rather than show.
@@ -23,8 +22,7 @@ bool runnable(const std::filesystem::path& file) {
                          std::filesystem::perms::others_exec)) != std::filesystem::perms::none &&
         !std::filesystem::is_directory(file, ec))
         return true;
-    std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    const std::string ext = asciiLower(file.extension().string());
     for (const char* bad : {".desktop", ".sh", ".exe", ".bat", ".cmd", ".com", ".msi", ".jar", ".py", ".appimage"})
         if (ext == bad) return true;
     return false;

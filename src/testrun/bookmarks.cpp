@@ -1,5 +1,6 @@
 #include "testrun/bookmarks.h"
 
+#include "core/ascii_case.h"
 #include "core/app_context.h"
 #include "core/crypt_api.h"
 #include "core/data_file.h"
@@ -22,9 +23,7 @@ void show(AppContext& ctx, const std::string& text, int style, const std::string
 
 // "true" in any case, or a number other than 0, as the movies write Booleans.
 bool readsAsTrue(std::string_view value) {
-    std::string lower(value);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (lower == "true") return true;
+    if (equalIgnoringCase(value, "true")) return true;
     const auto n = numberValue(value);
     return n && *n != 0;
 }

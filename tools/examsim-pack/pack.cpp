@@ -1,6 +1,7 @@
 #include "pack.h"
 #include "page_styles.h"
 
+#include "core/ascii_case.h"
 #include "core/atomic_file.h"
 #include "core/crypt_api.h"
 #include "core/data_file.h"
@@ -10,7 +11,6 @@
 #include "core/xml.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <map>
 #include <unistd.h>
@@ -81,16 +81,22 @@ void compileHelp(const fs::path& helpSources, const Sources& helpPages, const fs
     log << "  help: " << chm.filename().string() << " compiled\n";
 }
 
+// One file of the application folder, checked and in its stored form.
+struct Output {
+    fs::path source;
+    fs::path target;  // inside the application folder
+    std::string bytes;
+    bool enciphered;
+};
+
 // The program finds its files without regard to case, so two sources stored
 // under names that differ only in case would leave just the last one written.
-void refuseSharedNames(const std::vector<std::pair<fs::path, fs::path>>& stored) {
+void refuseSharedNames(const std::vector<Output>& outputs) {
     std::map<std::string, fs::path> seen;
-    for (const auto& [source, target] : stored) {
-        std::string key = target.generic_string();
-        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
-        const auto [it, fresh] = seen.emplace(key, source);
+    for (const Output& o : outputs) {
+        const auto [it, fresh] = seen.emplace(asciiLower(o.target.generic_string()), o.source);
         if (!fresh)
-            throw PackError(source.string() + ": would be stored as " + target.generic_string() + ", like " +
+            throw PackError(o.source.string() + ": would be stored as " + o.target.generic_string() + ", like " +
                             it->second.string());
     }
 }
@@ -119,57 +125,54 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
     if (dataFiles.empty()) throw PackError((product / "data").string() + ": no data files (*.xml)");
 
     // Check every source before writing anything.
-    Sources data;
+    std::vector<Output> outputs;
+    const auto container = [](const fs::path& folder, const fs::path& f) { return folder / (f.stem().string() + ".wlb"); };
     for (const auto& f : dataFiles) {
         std::string text = readSource(f);
         checkXml(text, f);
-        data.emplace_back(f, storedForm(text, f));
+        outputs.push_back({f, container("Database", f), storedForm(text, f), true});
     }
-    Sources movies;
-    for (const auto& f : filesWithExtension(product / "movies", ".html")) {
+    const auto movieFiles = filesWithExtension(product / "movies", ".html");
+    for (const auto& f : movieFiles) {
         std::string html = readSource(f);
         if (auto withRuntime = withMovieRuntime(html))
             html = std::move(*withRuntime);
         else
             log << "  warning: " << f.filename().string() << " has no <!-- movie-runtime --> marker and no </head>; stored as it is\n";
-        movies.emplace_back(f, storedForm(html, f));
+        outputs.push_back({f, container("", f), storedForm(html, f), true});
     }
-    Sources pages;
-    for (const auto& f : filesWithExtension(product / "pages", ".html"))
-        pages.emplace_back(f, storedForm(withPageStyles(readSource(f), product, f), f));
-    Sources files;
+    const auto pageFiles = filesWithExtension(product / "pages", ".html");
+    for (const auto& f : pageFiles)
+        outputs.push_back({f, container("Database", f), storedForm(withPageStyles(readSource(f), product, f), f), true});
+    std::size_t copies = 0;
     if (fs::is_directory(product / "files"))
         for (const auto& e : fs::recursive_directory_iterator(product / "files")) {
             if (!e.is_regular_file()) continue;
             std::string bytes = readSource(e.path());
-            files.emplace_back(e.path(), isPage(e.path()) ? withPageStyles(bytes, product, e.path()) : std::move(bytes));
+            if (isPage(e.path())) bytes = withPageStyles(bytes, product, e.path());
+            outputs.push_back({e.path(), fs::relative(e.path(), product / "files"), std::move(bytes), false});
+            ++copies;
         }
     Sources helpPages;
     if (fs::is_directory(product / "help"))
         for (const auto& e : fs::directory_iterator(product / "help"))
             if (e.is_regular_file() && isPage(e.path()))
                 helpPages.emplace_back(e.path(), withPageStyles(readSource(e.path()), product, e.path()));
+    refuseSharedNames(outputs);
 
-    std::vector<std::pair<fs::path, fs::path>> stored;
-    for (const auto& [f, bytes] : data) stored.emplace_back(f, fs::path("Database") / (f.stem().string() + ".wlb"));
-    for (const auto& [f, bytes] : movies) stored.emplace_back(f, f.stem().string() + ".wlb");
-    for (const auto& [f, bytes] : pages) stored.emplace_back(f, fs::path("Database") / (f.stem().string() + ".wlb"));
-    for (const auto& [f, bytes] : files) stored.emplace_back(f, fs::relative(f, product / "files"));
-    refuseSharedNames(stored);
-
-    fs::create_directories(appFolder / "Database");
-    for (auto& [f, bytes] : data) writeContainer(appFolder / "Database" / (f.stem().string() + ".wlb"), std::move(bytes));
-    log << "  data: " << data.size() << " files enciphered\n";
-    for (auto& [f, bytes] : movies) writeContainer(appFolder / (f.stem().string() + ".wlb"), std::move(bytes));
-    log << "  movies: " << movies.size() << " enciphered\n";
-    for (auto& [f, bytes] : pages) writeContainer(appFolder / "Database" / (f.stem().string() + ".wlb"), std::move(bytes));
-    log << "  pages: " << pages.size() << " enciphered\n";
-    for (auto& [f, bytes] : files) {
-        const fs::path target = appFolder / fs::relative(f, product / "files");
-        fs::create_directories(target.parent_path());
-        writeFileAtomically(target, bytes);
+    for (Output& o : outputs) {
+        const fs::path target = appFolder / o.target;
+        if (o.enciphered) {
+            writeContainer(target, std::move(o.bytes));
+        } else {
+            fs::create_directories(target.parent_path());
+            writeFileAtomically(target, o.bytes);
+        }
     }
-    log << "  files: " << files.size() << " copied\n";
+    log << "  data: " << dataFiles.size() << " files enciphered\n";
+    log << "  movies: " << movieFiles.size() << " enciphered\n";
+    log << "  pages: " << pageFiles.size() << " enciphered\n";
+    log << "  files: " << copies << " copied\n";
     compileHelp(product / "help", helpPages, appFolder, log);
 }
 

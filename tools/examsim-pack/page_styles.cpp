@@ -1,5 +1,6 @@
 #include "page_styles.h"
 
+#include "core/ascii_case.h"
 #include "core/file_io.h"
 #include "pack.h"
 
@@ -36,8 +37,7 @@ std::string withPageStyles(const std::string& html, const std::filesystem::path&
 }
 
 bool isPage(const std::filesystem::path& file) {
-    std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    const std::string ext = asciiLower(file.extension().string());
     return ext == ".html" || ext == ".htm";
 }
 
