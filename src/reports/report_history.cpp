@@ -58,6 +58,13 @@ pugi::xml_node appendRecord(pugi::xml_node history, const pugi::xml_node& evalua
     return record;
 }
 
+void makeDefaultReport(AppContext& ctx, pugi::xml_document& doc) {
+    doc.reset();
+    pugi::xml_node root = doc.append_child("QuestionBank");
+    root.append_child("History");
+    appendObjectivesSkeleton(ctx, root);
+}
+
 }  // namespace
 
 std::filesystem::path reportHistoryPath(const AppContext& ctx) { return dataFilePath(ctx, kStoreName); }
@@ -76,11 +83,13 @@ pugi::xml_document& loadReportHistory(AppContext& ctx) {
         }
         return doc;
     }
-    doc.reset();
-    pugi::xml_node root = doc.append_child("QuestionBank");
-    root.append_child("History");
-    appendObjectivesSkeleton(ctx, root);
+    makeDefaultReport(ctx, doc);
     return doc;
+}
+
+void resetReportHistory(AppContext& ctx) {
+    deleteFile(reportHistoryPath(ctx));
+    makeDefaultReport(ctx, ctx.reportDoc);
 }
 
 std::string recordReport(AppContext& ctx, std::string& testXml) {

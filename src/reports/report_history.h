@@ -17,6 +17,10 @@ std::filesystem::path reportHistoryPath(const AppContext& ctx);
 // the program, leaving the file as it is.
 pugi::xml_document& loadReportHistory(AppContext& ctx);
 
+// Deletes the stored history and puts the default report document in memory,
+// so nothing of the old history is counted or written back later in the run.
+void resetReportHistory(AppContext& ctx);
+
 // Scores the played test, adds it to the objective scores and to the history,
 // and stores the report document. On success the text is replaced by the
 // evaluated test, which is also returned. The empty result means nothing was

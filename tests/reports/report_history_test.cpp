@@ -1,5 +1,6 @@
 #include "core/atomic_file.h"
 #include "core/data_file.h"
+#include "bank/standard_tests.h"
 #include "core/xml.h"
 #include "reports/report_history.h"
 #include "support/store_fixture.h"
@@ -119,6 +120,24 @@ TEST_F(History, AHistoryWithoutObjectivesTakesTheFatalPathWithItsTrace) {
     EXPECT_NE(log.find("sv_0#sv_1#et_0#"), std::string::npos) << log;
     EXPECT_NE(log.find("sv_6#sv_25#"), std::string::npos) << log;
     EXPECT_EQ(records(), 0u);
+}
+
+TEST_F(History, AResetForgetsTheHistoryInMemoryAsOnDisk) {
+    const std::string fresh = xmlText(ctx.reportDoc);
+    ASSERT_FALSE(record(oneMarkQuestions(2, 2)).empty());
+    EXPECT_FALSE(checkAttemptCap(ctx, "Final"));  // one pass of the default cap of one
+
+    resetReportHistory(ctx);
+    EXPECT_FALSE(std::filesystem::exists(reportHistoryPath(ctx)));
+    EXPECT_EQ(xmlText(ctx.reportDoc), fresh);
+    EXPECT_TRUE(checkAttemptCap(ctx, "Final"));
+
+    // The next record stores only itself: no deleted record or old score comes back.
+    ASSERT_FALSE(record(oneMarkQuestions(2, 0)).empty());
+    EXPECT_EQ(records(), 1u);
+    EXPECT_EQ(xmlText(selectFirst(ctx.reportDoc, "//objective[@name='A']")),
+              "<objective name=\"A\" yourscore=\"0\" maxScore=\"2\" percentage=\"0\" result=\"Fail\"/>");
+    EXPECT_EQ(stored(), xmlText(ctx.reportDoc));
 }
 
 TEST_F(History, PerformanceHistoryGoesToTheModeMovie) {
