@@ -108,6 +108,9 @@ void checkObjectives(ProductSources& src) {
     const std::set<std::string> objectives(list.begin(), list.end());
     if (!src.hasData("Product")) return;
     if (list.empty()) src.add(dataFile("Product"), "objectives", "the product lists no objectives");
+    for (const auto& o : src.data("Product").select_nodes("//objective"))
+        if (std::string(o.node().attribute("name").value()).empty())
+            src.add(dataFile("Product"), locate(o.node()), "an objective needs its name in the attribute name");
     if (objectives.size() != list.size()) src.add(dataFile("Product"), "objectives", "an objective is listed twice");
     checkItemObjectives(src, "QuestionBank", objectives);
     checkItemObjectives(src, "Quiz", objectives);

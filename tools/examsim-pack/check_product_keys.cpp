@@ -30,7 +30,7 @@ constexpr Key kKeys[] = {
     {"//modes", nullptr, false},
     {"//examinstruction", "show", false},
     {"//test_instructions", "uri", true},
-    {"//objectives", nullptr, true},
+    {"//objectives", nullptr, false},
     {"//testmonials", nullptr, true},
     {"//tool_tips_texts", nullptr, false},
     {"//quick_revision_notes", "uri", true},

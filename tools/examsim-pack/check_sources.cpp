@@ -63,7 +63,9 @@ std::vector<pugi::xml_node> questionItems(const pugi::xml_document& doc) {
 ProductSources::ProductSources(fs::path product) : folder_(std::move(product)) {
     for (const char* name : kDataNames) loadData(name);
     mapApplicationFolder();
-    for (const auto& o : data("Product").select_nodes("//objectives/*")) objectives_.push_back(textContent(o.node()));
+    // The report history names its objectives after every `objective` element's `name`.
+    for (const auto& o : data("Product").select_nodes("//objective"))
+        objectives_.push_back(o.node().attribute("name").value());
 }
 
 void ProductSources::loadData(const std::string& name) {

@@ -29,7 +29,7 @@ public:
     std::string sourceOf(const std::string& relative) const;
     const std::map<std::string, std::string>& appFiles() const { return appFiles_; }
 
-    // The texts of the product's objectives, in order.
+    // The names of the product's objectives (`objective/@name`), in order.
     const std::vector<std::string>& objectives() const { return objectives_; }
 
     void add(std::string file, std::string element, std::string message);
