@@ -1,4 +1,4 @@
-#include "desktop/movie_player.h"
+#include "desktop/movie/movie_player.h"
 #include "engine_support.h"
 
 #include <QWebEnginePage>

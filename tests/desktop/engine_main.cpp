@@ -1,4 +1,4 @@
-#include "desktop/application.h"
+#include "desktop/app/application.h"
 
 #include <QApplication>
 #include <QByteArray>

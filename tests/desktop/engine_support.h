@@ -1,6 +1,6 @@
 #pragma once
 #include "core/app_context.h"
-#include "desktop/app_scheme.h"
+#include "desktop/movie/app_scheme.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "desktop/help_window.h"
+#include "desktop/screens/help_window.h"
 #include "engine_support.h"
 
 #include <QWebEnginePage>

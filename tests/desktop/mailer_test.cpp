@@ -1,4 +1,4 @@
-#include "desktop/desktop_host.h"
+#include "desktop/app/desktop_host.h"
 
 #include <QStringList>
 

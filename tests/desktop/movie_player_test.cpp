@@ -1,5 +1,5 @@
-#include "core/movie_screen.h"
-#include "desktop/movie_player.h"
+#include "screens/movie_screen.h"
+#include "desktop/movie/movie_player.h"
 #include "engine_support.h"
 
 #include <QWebEnginePage>

@@ -1,10 +1,10 @@
 #include "core/xml.h"
-#include "desktop/about_window.h"
-#include "desktop/exit_dialog.h"
-#include "desktop/finish_dialog_window.h"
-#include "desktop/main_window.h"
-#include "desktop/movie_player.h"
-#include "desktop/splash_window.h"
+#include "desktop/screens/about_window.h"
+#include "desktop/screens/exit_dialog.h"
+#include "desktop/screens/finish_dialog_window.h"
+#include "desktop/screens/main_window.h"
+#include "desktop/movie/movie_player.h"
+#include "desktop/screens/splash_window.h"
 #include "engine_support.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "core/data_file.h"
 #include "core/xml.h"
-#include "desktop/instruction_window.h"
-#include "desktop/main_window.h"
+#include "desktop/screens/instruction_window.h"
+#include "desktop/screens/main_window.h"
 #include "engine_support.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "desktop/single_instance.h"
+#include "desktop/app/single_instance.h"
 #include "engine_support.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "core/xml.h"
 #include "reports/evaluation.h"
-#include "reports/report_screen.h"
-#include "reports/show_report.h"
+#include "screens/report_screen.h"
+#include "screens/show_report.h"
 #include "support/store_fixture.h"
 
 using namespace examsim;

@@ -1,3 +1,0 @@
-#include "desktop/application.h"
-
-int main(int argc, char** argv) { return examsim::runApplication(argc, argv); }

@@ -1,0 +1,73 @@
+#include "desktop/screens/instruction_window.h"
+
+#include "core/app_context.h"
+#include "core/links.h"
+#include "desktop/movie/app_scheme.h"
+#include "desktop/movie/movie_page.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+namespace examsim {
+
+InstructionWindow::InstructionWindow(AppContext& ctx, frmMDIMain& parent, WebEnvironment& web, QWidget* owner)
+    : QDialog(owner), ctx_(ctx), logic_(ctx, parent) {
+    setObjectName("frmInstruction");
+    setWindowTitle("Exam Instructions");
+    setModal(true);
+    resize(static_cast<int>(640 * ctx.horizontalScale), static_cast<int>(520 * ctx.verticalScale));
+
+    auto* layout = new QVBoxLayout(this);
+    view_ = new QWebEngineView(this);
+    view_->setObjectName("Web");
+    view_->setPage(new MoviePage(web.profile(), [&ctx](const QUrl& url) {
+        openLink(ctx, url.toString().toStdString());
+    }, view_));
+    layout->addWidget(view_, 1);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName("frameInstruction");
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(frame);
+    dontShow_ = new QCheckBox(frmInstruction::kDontShow, frame);
+    dontShow_->setObjectName("chkDontshow");
+    ok_ = new QPushButton("OK", frame);
+    ok_->setObjectName("cmdOk");
+    ok_->setDefault(true);
+    cancel_ = new QPushButton("Cancel", frame);
+    cancel_->setObjectName("cmdCancel");
+    row->addWidget(dontShow_);
+    row->addStretch();
+    row->addWidget(ok_);
+    row->addSpacing(7);
+    row->addWidget(cancel_);
+    layout->addWidget(frame);
+
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        answered_ = true;
+        logic_.cmdOk(dontShow_->isChecked());
+        accept();
+    });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        answered_ = true;
+        logic_.cmdCancel();
+        reject();
+    });
+
+    const auto page = logic_.page();
+    view_->setUrl(page ? appUrl(ctx.paths, *page) : QUrl("about:blank"));
+    computeScreenScale(ctx);
+}
+
+void InstructionWindow::closeEvent(QCloseEvent* event) {
+    if (!answered_) logic_.closeBox();
+    answered_ = true;
+    QDialog::closeEvent(event);
+}
+
+}  // namespace examsim

@@ -1,0 +1,37 @@
+#pragma once
+#include "screens/instruction_dialog.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+class QWebEngineView;
+
+namespace examsim {
+
+class WebEnvironment;
+
+// frmInstruction's window: the instructions page, the check box, OK and Cancel.
+class InstructionWindow : public QDialog {
+    Q_OBJECT
+public:
+    InstructionWindow(AppContext& ctx, frmMDIMain& parent, WebEnvironment& web, QWidget* owner = nullptr);
+    QCheckBox* chkDontshow() { return dontShow_; }
+    QPushButton* cmdOk() { return ok_; }
+    QPushButton* cmdCancel() { return cancel_; }
+    QWebEngineView* web() { return view_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext& ctx_;
+    frmInstruction logic_;
+    QWebEngineView* view_;
+    QCheckBox* dontShow_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+    bool answered_ = false;
+};
+
+}  // namespace examsim

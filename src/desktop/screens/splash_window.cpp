@@ -1,0 +1,80 @@
+#include "desktop/screens/splash_window.h"
+
+#include "core/app_context.h"
+#include "core/links.h"
+#include "desktop/movie/movie_player.h"
+#include "desktop/screens/window_log.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace examsim {
+
+SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), logic_(ctx, *this), steps_(std::move(steps)) {
+    setObjectName("frmSplash");
+    setAttribute(Qt::WA_DeleteOnClose);
+    player_ = new MoviePlayer(web, [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, this);
+    status_ = new QLabel(this);
+    status_->setObjectName("lblStatus");
+    status_->setStyleSheet("color: rgba(255,255,255,200); background: transparent; font-size: 11px; padding: 0 14px;");
+    const QSize size(720, 440);
+    resize(size);
+    player_->setGeometry(0, 0, size.width(), size.height());
+    status_->setGeometry(size.width() - 330, 14, 316, 20);
+    status_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    logic_.attachMovie(*player_);
+    player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
+    connect(player_, &MoviePlayer::drawn, this, [this] {
+        drawn_.start();
+        logWindowEvent("splash");
+    });
+    connect(&timer_, &QTimer::timeout, this, [this] { logic_.runSplashLoader(); });
+}
+
+void SplashWindow::start() {
+    show();
+    logic_.load();
+    player_->GotoFrame(8);
+    timer_.start(kTickMilliseconds);
+}
+
+void SplashWindow::setCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
+
+void SplashWindow::setStatusLabel(const std::string& text) {
+    status_->setText(QString::fromStdString(text));
+    status_->repaint();
+}
+
+void SplashWindow::loadReports() {
+    if (steps_.loadReports) steps_.loadReports();
+}
+
+void SplashWindow::loadQuestionBank() {
+    if (steps_.loadQuestionBank) steps_.loadQuestionBank();
+}
+
+void SplashWindow::prepareScreens() {
+    if (steps_.prepareScreens) steps_.prepareScreens();
+}
+
+// The splash stays a moment once drawn, not just flashed; a movie that
+// never draws holds the program up for five seconds at most.
+bool SplashWindow::readyForHandOver() {
+    const bool seen = (drawn_.isValid() && drawn_.elapsed() >= kShownMilliseconds) || logic_.ticks() > 5000 / kTickMilliseconds;
+    return seen && (!steps_.modeScreenReady || steps_.modeScreenReady());
+}
+
+void SplashWindow::startModeScreen() {
+    if (steps_.startModeScreen) steps_.startModeScreen();
+}
+
+void SplashWindow::handOver() {
+    if (steps_.handOver) steps_.handOver();
+    close();
+}
+
+}  // namespace examsim

@@ -1,0 +1,61 @@
+#pragma once
+#include "screens/splash_screen.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+
+namespace examsim {
+
+class MoviePlayer;
+class WebEnvironment;
+
+// What the splash screen's loader reaches beyond itself.
+struct SplashSteps {
+    std::function<void()> loadReports;
+    std::function<void()> loadQuestionBank;
+    std::function<void()> prepareScreens;
+    std::function<bool()> modeScreenReady;
+    std::function<void()> startModeScreen;
+    std::function<void()> handOver;
+};
+
+// frmSplash's window: the splash movie, the status label lblStatus and the
+// loader timer Timer1.
+class SplashWindow : public QWidget, public SplashHost {
+    Q_OBJECT
+public:
+    static constexpr int kTickMilliseconds = 50;
+    static constexpr int kShownMilliseconds = 200;
+
+    SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps);
+
+    // Shows the window, loads the movie and starts the loader.
+    void start();
+    frmSplash& logic() { return logic_; }
+    MoviePlayer& player() { return *player_; }
+    QLabel* lblStatus() { return status_; }
+
+    void setCaption(const std::string& text) override;
+    void setStatusLabel(const std::string& text) override;
+    void loadReports() override;
+    void loadQuestionBank() override;
+    void prepareScreens() override;
+    bool readyForHandOver() override;
+    void stopTimer() override { timer_.stop(); }
+    void startModeScreen() override;
+    void handOver() override;
+
+private:
+    frmSplash logic_;
+    SplashSteps steps_;
+    MoviePlayer* player_;
+    QLabel* status_;
+    QTimer timer_;
+    QElapsedTimer drawn_;
+};
+
+}  // namespace examsim

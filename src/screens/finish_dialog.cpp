@@ -1,0 +1,40 @@
+#include "screens/finish_dialog.h"
+
+namespace examsim {
+
+frmQueOptbox::frmQueOptbox()
+    : options_{{{"Grading -", "score", {"Grades && closes the exam", ""}},
+                {"Evaluate && Grade -", "show", {"Displays the Review screen", "and grades your exam "}},
+                {"Save && Resume Later -", "save", {"Saves the exam so that you ", "can return to it later "}},
+                {"Close -", "cancel", {"Closes exam without saving ", ""}}}} {}
+
+void frmQueOptbox::load(const FinishFlags& flags) {
+    options_[2].enabled = flags.quizKind;
+    options_[0].enabled = flags.recordableResult;
+    options_[1].enabled = true;
+    options_[3].enabled = true;
+    cancelEnabled_ = !flags.timeOver;
+    if (selected_ >= 0 && !options_[selected_].enabled) selected_ = -1;
+}
+
+void frmQueOptbox::select(int i) {
+    if (i >= 0 && i < 4 && options_[i].enabled) selected_ = i;
+}
+
+void frmQueOptbox::cmdYes() {
+    if (selected_ >= 0 && parent_) parent_->iReply = options_[selected_].answer;
+    closed_ = true;
+}
+
+void frmQueOptbox::cmdNo() {
+    if (!cancelEnabled_) return;
+    if (parent_) parent_->iReply = "close";
+    closed_ = true;
+}
+
+void frmQueOptbox::closeBox() {
+    if (parent_) parent_->iReply = "close";
+    closed_ = true;
+}
+
+}  // namespace examsim

@@ -1,0 +1,181 @@
+#include "screens/main_window_screen.h"
+
+#include "bank/question_bank.h"
+#include "core/app_context.h"
+#include "core/file_ops.h"
+#include "core/messages.h"
+#include "screens/movie_screen.h"
+#include "core/xml.h"
+
+#include <cstdlib>
+
+namespace examsim {
+namespace {
+
+constexpr const char* kReportFile = "\\Database\\MainReport.wlb";
+constexpr const char* kBookmarkFile = "\\Database\\bookmark.wlb";
+
+std::vector<MenuItem> designedMenus() {
+    return {
+        {"mnuFile", "&File", true,
+         {{"mnuMockExam", "&Mock Exam", true,
+           {{"mnuDiagnostic", "&Diagnostic", true, {}},
+            {"mnuPracticeExam", "&Practice", true, {{"mnuPractice(1)", "Practice Exam-1", true, {}}}},
+            {"mnuFinal", "Final", true, {}},
+            {"mnuCustomized", "LearningMode", true, {}},
+            {"mnuQuiz", "Quiz", true, {}}}},
+          {"mnuReport", "&Report", true,
+           {{"mnuPerHistory", "Performance History", true, {}}, {"mnuResetAll", "Reset All", true, {}}}},
+          {"mnuSep1", "-", true, {}},
+          {"mnuExit", "Exit", true, {}}}},
+        {"mnuHelp", "&Help", true,
+         {{"mnuQuickRevision", "Quick Revision Notes", true, {}},
+          {"mnuContent", "Contents", true, {}},
+          {"mnuAboutVostraneExam", "About Vostrane Exam Simulator", true, {}}}},
+        {"menuCert", "&Certification", true, {}},
+    };
+}
+
+MenuItem* findIn(std::vector<MenuItem>& items, const std::string& name) {
+    for (MenuItem& m : items) {
+        if (m.name == name) return &m;
+        if (MenuItem* found = findIn(m.items, name)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+MovieLayout resizeLayout(bool maximised, int mainWidth, int mainHeight) {
+    MovieLayout l;
+    l.movieWidth = mainWidth - 200;
+    if (maximised) {
+        l.mainHeight = mainHeight;
+    } else {
+        l.movieTop = 0;
+        l.mainHeight = static_cast<int>(mainWidth * 0.75);
+    }
+    l.movieHeight = l.mainHeight - 220;
+    return l;
+}
+
+frmMDIMain::frmMDIMain(AppContext& ctx, ShellTargets targets)
+    : ctx_(ctx), targets_(targets), menus_(designedMenus()) {}
+
+MenuItem* frmMDIMain::findMutable(const std::string& name) { return findIn(menus_, name); }
+
+const MenuItem* frmMDIMain::find(const std::string& name) const {
+    return findIn(const_cast<std::vector<MenuItem>&>(menus_), name);
+}
+
+void frmMDIMain::enable(const std::string& name, bool on) {
+    if (MenuItem* m = findMutable(name)) m->enabled = on;
+}
+
+void frmMDIMain::load() {
+    ctx_.currentTestFileName = "simulator";
+    helpFolder_ = firstNamed(ctx_.productDoc, "help").attribute("uri").value();
+    for (pugi::xml_node child : firstNamed(ctx_.productDoc, "product").children("quick_revision_notes")) {
+        quickRevisionFolder_ = child.attribute("uri").value();
+        quickRevisionFile_ = textContent(child);
+        hasQuickRevision_ = true;
+    }
+    MenuItem* practice = findMutable("mnuPracticeExam");
+    practice->items.resize(1);
+    for (int i = 2; i <= ctx_.practiceCount; ++i)
+        practice->items.push_back({"mnuPractice(" + std::to_string(i) + ")", "Practice Exam" + std::to_string(i), true, {}});
+
+    const bool tests = targets_.tests != nullptr;
+    enable("mnuDiagnostic", tests);
+    enable("mnuFinal", tests);
+    for (MenuItem& item : practice->items) item.enabled = tests;
+    enable("mnuCustomized", targets_.mode != nullptr);
+    enable("mnuQuiz", targets_.mode != nullptr);
+    enable("mnuQuickRevision", targets_.viewer != nullptr && hasQuickRevision_);
+    enable("mnuContent", ctx_.host.help != nullptr);
+    enable("mnuAboutVostraneExam", ctx_.host.about != nullptr);
+}
+
+void frmMDIMain::activate() {
+    for (pugi::xml_node mode : firstNamed(ctx_.productDoc, "modes").children()) {
+        const std::string_view name = mode.attribute("name").value();
+        if (name == "learningmode") learningLabel_ = textContent(mode);
+        if (name == "certificationmode") certificationLabel_ = textContent(mode);
+        if (name == "interactivequiz") interactiveLabel_ = textContent(mode);
+    }
+    enable("mnuPerHistory", targets_.mode != nullptr && fileExists(ctx_.paths.resolve(kReportFile)));
+    enable("mnuResetAll", !historyReset_);
+    caption_ = ctx_.windowTitle;
+}
+
+void frmMDIMain::menuCommand(const std::string& name) {
+    const MenuItem* item = find(name);
+    if (!item || !item->enabled) return;
+    if (name == "mnuDiagnostic") standardStart("Diagnostic");
+    else if (name == "mnuFinal") standardStart("Final");
+    else if (name.rfind("mnuPractice(", 0) == 0) practice(std::atoi(name.c_str() + 12));
+    else if (name == "mnuCustomized") {
+        if (targets_.mode->showCustomOption()) targets_.mode->gotoFrame(8);
+    } else if (name == "mnuQuiz") quiz();
+    else if (name == "mnuPerHistory") performanceHistory();
+    else if (name == "mnuResetAll") resetAll();
+    else if (name == "mnuExit") requestClose();
+    else if (name == "mnuQuickRevision") {
+        if (auto page = ctx_.paths.confined(quickRevisionFolder_ + "\\" + quickRevisionFile_))
+            targets_.viewer->showModal(*page);
+    } else if (name == "mnuContent") {
+        if (auto chm = ctx_.paths.confined(helpFolder_ + "\\Help.chm")) ctx_.host.help->showTopic(*chm, kHelpTopic);
+    } else if (name == "mnuAboutVostraneExam") ctx_.host.about->showAbout();
+    else if (name == "menuCert") showMessage(ctx_, "temp", msg::OkOnly);
+}
+
+void frmMDIMain::requestClose() {
+    if (targets_.dialogs) targets_.dialogs->confirmExit();
+}
+
+// A cancel left from an earlier start must not block this one.
+void frmMDIMain::standardStart(const std::string& name) {
+    instructionCancelled = false;
+    if (std::string_view(firstNamed(ctx_.productDoc, "examinstruction").attribute("show").value()) == "true" &&
+        targets_.dialogs)
+        targets_.dialogs->showInstructions(*this);
+    if (instructionCancelled) return;
+    if (!targets_.tests->startTest(name)) return;
+    targets_.tests->openQuestionScreen(certificationLabel_);
+}
+
+void frmMDIMain::practice(int i) {
+    if (!targets_.tests->startTest(practiceTestName(i))) return;
+    targets_.tests->openQuestionScreen(certificationLabel_);
+}
+
+void frmMDIMain::quiz() {
+    if (targets_.mode->frameNum() == 5) {
+        showMessage(ctx_, "qi14", msg::OkOnly | msg::Information);
+        return;
+    }
+    targets_.mode->setModeLabel(interactiveLabel_);
+    targets_.mode->gotoFrame(5);
+}
+
+void frmMDIMain::performanceHistory() {
+    if (!fileExists(ctx_.paths.resolve(kReportFile))) {
+        showMessage(ctx_, "ri1", msg::OkOnly | msg::Information);
+        return;
+    }
+    if (!targets_.mode->showPerformanceHistory())
+        showMessage(ctx_, "re1", msg::OkOnly | msg::Information);
+    else
+        targets_.mode->gotoFrame(9);
+}
+
+void frmMDIMain::resetAll() {
+    if (showMessage(ctx_, "ri7", msg::YesNo, "Reset Confirm") != msg::Yes) return;
+    deleteFile(ctx_.paths.resolve(kReportFile));
+    deleteFile(ctx_.paths.resolve(kBookmarkFile));
+    historyReset_ = true;
+    enable("mnuPerHistory", false);
+    enable("mnuResetAll", false);
+}
+
+}  // namespace examsim

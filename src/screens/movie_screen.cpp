@@ -1,0 +1,74 @@
+#include "screens/movie_screen.h"
+
+#include "core/app_context.h"
+#include "core/file_ops.h"
+#include "core/links.h"
+#include "core/xml.h"
+
+#include <iostream>
+
+namespace examsim {
+
+void loadScreenMovie(AppContext& ctx, Movie& movie, std::string_view movieFile) {
+    const auto temp = ctx.paths.resolve(kTempMovie);
+    ctx.movieCipher.DecryptFile2(ctx.paths.resolve(movieFile), temp, kPassPhrase);
+    struct RemoveTemp {
+        std::filesystem::path p;
+        ~RemoveTemp() { deleteFile(p); }
+    } removeTemp{temp};
+    movie.LoadMovie(0, temp);
+}
+
+std::string resolutionValue(const AppContext& ctx) { return ctx.screen1024 ? "-1" : "0"; }
+
+std::string blankIfEmpty(const std::string& text) { return text.empty() ? " " : text; }
+
+std::filesystem::path productHelpFile(const AppContext& ctx) {
+    const std::string uri = firstNamed(ctx.productDoc, "help").attribute("uri").value();
+    if (auto p = ctx.paths.confined(uri + "\\Help.chm")) return *p;
+    return ctx.paths.resolve("\\Help.chm");
+}
+
+MovieScreen::MovieScreen(AppContext& ctx) : ctx_(ctx) {
+    onCommand("kill", [this](const std::string& args) { killFile(args); });
+}
+
+void MovieScreen::FSCommand(const std::string& command, const std::string& args) {
+    if (command == "ButtonClick") {
+        if (auto b = buttons_.find(args); b != buttons_.end()) b->second();
+        return;
+    }
+    if (auto c = commands_.find(command); c != commands_.end()) c->second(args);
+}
+
+void MovieScreen::addHelpButton(std::function<std::filesystem::path()> helpFile) {
+    onButton("btnHelp", [this, helpFile = std::move(helpFile)] {
+        if (ctx_.host.help) ctx_.host.help->showTopic(helpFile(), kHelpTopic);
+    });
+}
+
+void MovieScreen::addAboutButton() {
+    onButton("btnAbout", [this] {
+        if (ctx_.host.about) ctx_.host.about->showAbout();
+    });
+}
+
+void MovieScreen::addUtpButtons() {
+    const auto open = [this] { openLink(ctx_, firstNamed(ctx_.productDoc, "utp").attribute("uri").value()); };
+    onButton("btnUtp", open);
+    onButton("btnUTP", open);
+}
+
+void MovieScreen::killFile(const std::string& name) {
+    if (auto file = ctx_.paths.fileIn("\\Database\\", name)) {
+        deleteFile(*file);
+        return;
+    }
+    std::cerr << "examsim: \"kill\" with \"" << name << "\" deletes nothing: not a plain file name\n";
+}
+
+void MovieScreen::set(const std::string& name, const std::string& value) {
+    if (movie_) movie_->SetVariable(name, value);
+}
+
+}  // namespace examsim

@@ -1,0 +1,72 @@
+#include "screens/splash_screen.h"
+
+#include "core/app_context.h"
+#include "core/error_log.h"
+#include "core/xml.h"
+
+#include <exception>
+
+namespace examsim {
+
+frmSplash::frmSplash(AppContext& ctx, SplashHost& host) : MovieScreen(ctx), host_(host) {}
+
+void frmSplash::load() {
+    computeScreenScale(ctx_);
+    loadScreenMovie(ctx_, movie(), "\\Splash.wlb");
+    const std::string versionType = textContent(firstNamed(ctx_.productDoc, "version_type"));
+    ctx_.versionCode = textContent(firstNamed(ctx_.productDoc, "version_code"));
+    const std::string productName = textContent(firstNamed(ctx_.productDoc, "product-name"));
+    const std::string testimonial = textContent(firstNamed(ctx_.productDoc, "testmonials"));
+
+    set("txtVersionName", blankIfEmpty(versionType));
+    set("txtCopyRight", blankIfEmpty(kCopyrightLine));
+    set("txtTestName", blankIfEmpty(productName));
+    if (!testimonial.empty())
+        set("txtTestamonial", testimonial);
+    else
+        set("textTestamonial", "");
+    set("txtVersionCode", "Version: " + ctx_.versionCode + " (Full)");
+    set("txtResolution", resolutionValue(ctx_));
+    host_.setCaption(productName + " Exam Simulator");
+    movie().GotoFrame(0);
+}
+
+void frmSplash::status(const std::string& text) {
+    host_.setCaption(text);
+    host_.setStatusLabel(text);
+}
+
+// Runs once: counting again on a later tick would inflate the practice count.
+void frmSplash::loadingBlock() {
+    try {
+        initScreenAndHelp(ctx_);
+        status("Loading Reports...");
+        host_.loadReports();
+        status("Loading User Settings...");
+        host_.setStatusLabel("Loading QuestionBank...");
+        host_.loadQuestionBank();
+        status("Loading User settings...");
+        host_.prepareScreens();
+        loaded_ = true;
+    } catch (const std::exception& e) {
+        ctx_.loadTrace += std::string(":") + e.what();
+        reportFatalError(ctx_, ctx_.loadTrace, errorLogPath(ctx_));
+    }
+}
+
+void frmSplash::runSplashLoader() {
+    if (handedOver_) return;
+    if (ticks_ > 2 && !loaded_) loadingBlock();
+    if (loaded_ && host_.readyForHandOver()) {
+        handedOver_ = true;
+        host_.stopTimer();
+        host_.startModeScreen();
+        host_.setCaption("Complete...");
+        set("txtStatus", "Complete...");
+        host_.handOver();
+        return;
+    }
+    ++ticks_;
+}
+
+}  // namespace examsim
