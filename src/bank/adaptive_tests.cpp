@@ -29,18 +29,11 @@ void copyAttribute(const pugi::xml_node& from, pugi::xml_node& to, const char* n
     if (const pugi::xml_attribute a = from.attribute(name)) to.append_attribute(name).set_value(a.value());
 }
 
-// `wanted` items of the list at drawn positions. Position 0 is never drawn;
-// a list holding exactly `wanted` items is taken whole, in a drawn order.
+// `wanted` items of the list, each item as likely as any other.
 std::vector<pugi::xml_node> drawFrom(AppContext& ctx, const std::vector<pugi::xml_node>& list, std::int32_t wanted) {
     std::vector<pugi::xml_node> out;
-    const auto length = static_cast<std::int32_t>(list.size());
-    if (length == wanted) {
-        const std::vector<std::int32_t> order = pickDistinctIndexes(ctx, length, length);
-        for (std::int32_t k = 0; k < length; ++k) out.push_back(list[static_cast<std::size_t>(order[static_cast<std::size_t>(k)] - 1)]);
-        return out;
-    }
-    const std::vector<std::int32_t> positions = pickDistinctIndexes(ctx, length - 1, wanted);
-    for (std::int32_t k = 1; k <= wanted; ++k) out.push_back(list[static_cast<std::size_t>(positions[static_cast<std::size_t>(k)])]);
+    for (std::int32_t position : drawPositions(ctx, static_cast<std::int32_t>(list.size()), wanted))
+        out.push_back(list[static_cast<std::size_t>(position)]);
     return out;
 }
 

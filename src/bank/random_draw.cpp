@@ -3,7 +3,9 @@
 #include "core/app_context.h"
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <random>
 
 namespace examsim {
@@ -46,6 +48,21 @@ std::vector<std::int32_t> pickDistinctIndexes(AppContext& ctx, std::int32_t coun
         if (filled - 1 == wanted) break;
     }
     return positions;
+}
+
+std::vector<std::int32_t> drawPositions(AppContext& ctx, std::int32_t length, std::int32_t wanted) {
+    std::vector<std::int32_t> order(static_cast<std::size_t>(std::max(length, 0)));
+    std::iota(order.begin(), order.end(), 0);
+    const std::size_t taken = std::min(order.size(), static_cast<std::size_t>(std::max(wanted, 0)));
+    RandomSource& random = randomSource(ctx);
+    // A partial shuffle: each step takes one of the positions not yet taken.
+    for (std::size_t k = 0; k < taken; ++k) {
+        const std::size_t left = order.size() - k;
+        const auto offset = static_cast<std::size_t>(random.next() * static_cast<double>(left));
+        std::swap(order[k], order[k + std::min(offset, left - 1)]);
+    }
+    order.resize(taken);
+    return order;
 }
 
 }  // namespace examsim

@@ -15,4 +15,8 @@ std::int32_t randomIndex(AppContext& ctx, std::int32_t n);
 // `wanted` + 1 entries are filled, or all `count` positions are.
 std::vector<std::int32_t> pickDistinctIndexes(AppContext& ctx, std::int32_t count, std::int32_t wanted);
 
+// `wanted` distinct positions from 0 to `length` - 1 (all of them when fewer),
+// in draw order; every ordered choice is equally likely, one draw per position.
+std::vector<std::int32_t> drawPositions(AppContext& ctx, std::int32_t length, std::int32_t wanted);
+
 }  // namespace examsim

@@ -42,8 +42,6 @@ TEST_F(Adaptive, RandomAdaptiveAsksLevelBlocksPerUnitFittedToTheShortestLevel) {
     ASSERT_TRUE(buildRandomAdaptiveTest(ctx, 70, 3600));
     EXPECT_EQ(levelsOf(handedOver()), blocks(2));
     EXPECT_STREQ(handed.document_element().first_child().name(), "property");
-    const std::vector<std::string> ids = questionIds(handed.document_element());
-    for (const char* first : {"b0", "i0", "e0"}) EXPECT_EQ(std::count(ids.begin(), ids.end(), first), 0) << first;  // position 0 is never drawn
     ASSERT_TRUE(buildRandomAdaptiveTest(ctx, 69, 3600));
     EXPECT_EQ(levelsOf(handedOver()), blocks(1));
     EXPECT_FALSE(buildRandomAdaptiveTest(ctx, 34, 3600));
@@ -56,6 +54,27 @@ TEST_F(Adaptive, RandomAdaptiveAsksLevelBlocksPerUnitFittedToTheShortestLevel) {
         ASSERT_EQ(buildRandomAdaptiveTest(ctx, r[3], 3600), r[4] > 0);
         if (r[4] == 0) continue;
         EXPECT_EQ(levelsOf(handedOver()).size(), 35u);
+    }
+}
+
+TEST_F(Adaptive, WithOneSpareQuestionPerLevelTheDrawDecidesWhichIsLeftOut) {
+    setBank(practiceBank(levelItems(11, 16, 11)));
+    // Per level, in the order Beginner, Intermediate, Expert: the first draw
+    // takes the last question and the others the lowest left, or all lowest.
+    for (const auto& [first, leftOut] : std::vector<std::pair<double, std::string>>{{0.99, "b0i0e0"}, {0.0, "b10i15e10"}}) {
+        host.random.values.clear();
+        for (int wanted : {10, 15, 10}) {
+            host.random.values.push_back(first);
+            host.random.values.insert(host.random.values.end(), static_cast<std::size_t>(wanted - 1), 0.0);
+        }
+        ASSERT_TRUE(buildRandomAdaptiveTest(ctx, 35, 3600));
+        EXPECT_EQ(levelsOf(handedOver()), blocks(1));
+        const std::vector<std::string> ids = questionIds(handed.document_element());
+        std::string missing;
+        for (const char* level : {"b", "i", "e"})
+            for (int k = 0; k <= (*level == 'i' ? 15 : 10); ++k)
+                if (std::count(ids.begin(), ids.end(), level + std::to_string(k)) == 0) missing += level + std::to_string(k);
+        EXPECT_EQ(missing, leftOut);
     }
 }
 

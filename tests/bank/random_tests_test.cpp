@@ -34,6 +34,26 @@ TEST_F(RandomTests, DrawsRoundHalfToEvenAndSkipZeroAndRepeats) {
     EXPECT_EQ(std::multiset<std::int32_t>(all.begin(), all.end() - 1), (std::multiset<std::int32_t>{1, 2, 3, 4, 5, 6}));
 }
 
+TEST_F(RandomTests, EveryOrderedChoiceOfPositionsIsEquallyLikely) {
+    // Draws at the middle of each of the equally likely slots of every step:
+    // each ordered choice of 3 of 4 positions must come out exactly once.
+    std::set<std::vector<std::int32_t>> choices;
+    for (int a = 0; a < 4; ++a)
+        for (int b = 0; b < 3; ++b)
+            for (int c = 0; c < 2; ++c) {
+                host.random.values = {(a + 0.5) / 4, (b + 0.5) / 3, (c + 0.5) / 2};
+                const std::vector<std::int32_t> drawn = drawPositions(ctx, 4, 3);
+                EXPECT_EQ(std::set<std::int32_t>(drawn.begin(), drawn.end()).size(), 3u);
+                choices.insert(drawn);
+            }
+    EXPECT_EQ(choices.size(), 24u);
+    EXPECT_EQ(*choices.begin(), (std::vector<std::int32_t>{0, 1, 2}));
+    EXPECT_EQ(*choices.rbegin(), (std::vector<std::int32_t>{3, 2, 1}));
+    host.random.values = {0.999999, 0.5};
+    EXPECT_EQ(drawPositions(ctx, 2, 5), (std::vector<std::int32_t>{1, 0}));  // never more than the list holds
+    EXPECT_TRUE(drawPositions(ctx, 0, 3).empty());
+}
+
 TEST_F(RandomTests, ARandomTestTakesThePoolPositionsInDrawOrder) {
     host.random.values = {0.4, 0.8, 0.4, 0.2, 0.6};  // positions 2, 4, (2 again), 1
     ASSERT_TRUE(buildRandomTest(ctx, 2, 1800));
