@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "screens/movie_screen.h"
 #include "core/xml.h"
+#include "reports/report_history.h"
 
 #include <cstdlib>
 
@@ -171,7 +172,7 @@ void frmMDIMain::performanceHistory() {
 
 void frmMDIMain::resetAll() {
     if (showMessage(ctx_, "ri7", msg::YesNo, "Reset Confirm") != msg::Yes) return;
-    deleteFile(ctx_.paths.resolve(kReportFile));
+    resetReportHistory(ctx_);
     deleteFile(ctx_.paths.resolve(kBookmarkFile));
     historyReset_ = true;
     enable("mnuPerHistory", false);

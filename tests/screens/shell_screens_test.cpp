@@ -136,8 +136,10 @@ TEST_F(Shell, ResetAllAsksAndDisablesTheHistoryEntries) {
     EXPECT_EQ(host.messages.shown[0].title, "Reset Confirm");
     EXPECT_EQ(host.messages.shown[0].style, msg::YesNo);
 
+    ASSERT_TRUE(parseXml(ctx.reportDoc, "<QuestionBank><History><Test name=\"Final\" remarks=\"Pass\"/></History><Objectives/></QuestionBank>"));
     host.messages.answers = {msg::Yes};
     main->menuCommand("mnuResetAll");
+    EXPECT_EQ(xmlText(ctx.reportDoc.child("QuestionBank").child("History")), "<History/>");  // not written back later
     EXPECT_FALSE(std::filesystem::exists(report));
     EXPECT_FALSE(std::filesystem::exists(t / "Database" / "bookmark.wlb"));
     EXPECT_FALSE(enabled("mnuPerHistory"));
