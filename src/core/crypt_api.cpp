@@ -11,6 +11,10 @@ namespace examsim {
 CryptError::CryptError(std::int32_t number, const std::string& description)
     : std::runtime_error(description), number_(number), description_(description) {}
 
+CryptError sourceMissingError(const std::filesystem::path& source) {
+    return CryptError(kSourceMissingError, std::string(kSourceMissingText) + " Missing file: " + source.string());
+}
+
 void clsCryptAPI::Key(const std::string& text) {
     if (text == keyText_) return;
     keyText_ = text;
@@ -73,7 +77,7 @@ std::string clsCryptAPI::DecryptString(const std::string& text, const std::strin
 clsCryptAPI::Bytes clsCryptAPI::decipherFile(const Path& source, const std::string& key) {
     useKey(key);
     Bytes bytes;
-    if (!readWholeFile(source, bytes)) throw CryptError(kSourceMissingError, kSourceMissingText);
+    if (!readWholeFile(source, bytes)) throw sourceMissingError(source);
     xorInPlace(bytes);
     return bytes;
 }

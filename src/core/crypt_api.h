@@ -26,6 +26,10 @@ inline constexpr const char* kSourceMissingText =
     "Error in Skipjack EncryptFile procedure (Source file does not exist).";
 inline constexpr const char* kPassPhrase = "pelkoram";
 
+// The source-missing error; its description names the missing file after the
+// fixed text, so the user learns which file to restore.
+CryptError sourceMissingError(const std::filesystem::path& source);
+
 // The ".wlb" container cipher: a repeating-key XOR over the whole file, so
 // enciphering and deciphering are one operation. Texts are UTF-8 in the
 // program; key and file texts are Windows-1252 bytes.

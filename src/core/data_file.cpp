@@ -27,7 +27,7 @@ XmlParseOutcome loadDataDocumentAt(AppContext& ctx, const std::filesystem::path&
     std::size_t n = 0;
     const std::size_t slack = 64;  // most data files grow by a few bytes only
     char* buffer = readWholeFileInto(container, n, slack, allocate, release);
-    if (!buffer) throw CryptError(kSourceMissingError, kSourceMissingText);
+    if (!buffer) throw sourceMissingError(container);
     ctx.dataCipher.DecryptByte({reinterpret_cast<std::uint8_t*>(buffer), n}, kPassPhrase);
 
     const std::string_view ansi(buffer, n);

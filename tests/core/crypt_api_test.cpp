@@ -51,7 +51,8 @@ TEST(Container, MissingSourceRaisesTheSourceErrorAndWritesNothing) {
             ADD_FAILURE() << "did not raise";
         } catch (const CryptError& e) {
             EXPECT_EQ(e.number(), -2147221504);
-            EXPECT_EQ(e.description(), "Error in Skipjack EncryptFile procedure (Source file does not exist).");
+            EXPECT_EQ(e.description(), "Error in Skipjack EncryptFile procedure (Source file does not exist). Missing file: " +
+                                           (t / "none").string());
         }
         EXPECT_FALSE(std::filesystem::exists(t / "out"));
     }

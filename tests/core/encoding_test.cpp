@@ -1,6 +1,10 @@
 #include "core/data_file.h"
 #include "core/encoding.h"
+#include "core/messages.h"
+#include "core/product_config.h"
 #include "support/context_fixture.h"
+
+#include <functional>
 
 using namespace examsim;
 using namespace examsim::test;
@@ -78,7 +82,25 @@ TEST_F(DataDocuments, TextThatDoesNotParseLeavesTheDocumentEmptyAndAMissingFileR
     ASSERT_TRUE(parseXml(doc, "<old/>"));
     EXPECT_FALSE(loadDataDocument(ctx, "Bad", doc));
     EXPECT_FALSE(doc.first_child());
-    EXPECT_THROW(loadDataDocument(ctx, "Nothing", doc), CryptError);
+}
+
+// Start-up ends showing the description: the fixed text first, then the file.
+TEST_F(DataDocuments, AMissingDataFileRaisesTheSourceErrorNamingTheFile) {
+    pugi::xml_document doc;
+    const std::pair<std::function<void()>, const char*> loads[] = {
+        {[&] { loadDataDocument(ctx, "Nothing", doc); }, "Nothing.wlb"},
+        {[&] { loadSystemDocument(ctx); }, "System.wlb"},
+        {[&] { loadProductDocument(ctx); }, "Product.wlb"}};
+    for (const auto& [load, file] : loads) {
+        SCOPED_TRACE(file);
+        try {
+            load();
+            ADD_FAILURE() << "did not raise";
+        } catch (const CryptError& e) {
+            EXPECT_EQ(e.number(), kSourceMissingError);
+            EXPECT_EQ(e.description(), std::string(kSourceMissingText) + " Missing file: " + (t / "Database" / file).string());
+        }
+    }
 }
 
 TEST_F(DataDocuments, WriteXmlFileNormalisesLineBreaksAndFallsBackToStrippedText) {
