@@ -127,7 +127,8 @@ void frmMDIMain::menuCommand(const std::string& name) {
     } else if (name == "mnuContent") {
         if (auto chm = ctx_.paths.confined(helpFolder_ + "\\Help.chm")) ctx_.host.help->showTopic(*chm, kHelpTopic);
     } else if (name == "mnuAboutVostraneExam") ctx_.host.about->showAbout();
-    else if (name == "menuCert") showMessage(ctx_, "temp", msg::OkOnly);
+    // "temp" is the message itself: no catalogue code of that name exists.
+    else if (name == "menuCert" && ctx_.host.messages) ctx_.host.messages->show("temp", msg::OkOnly, kStandardTitle);
 }
 
 void frmMDIMain::requestClose() {

@@ -84,6 +84,11 @@ TEST_F(Shell, MenusAddPracticeItemsAndDisableWhatIsNotThere) {
     EXPECT_EQ(host.help.shown[0].first, t / "Help" / "Help.chm");
     main->menuCommand("mnuAboutVostraneExam");
     EXPECT_EQ(host.about.shown, 1);
+    main->menuCommand("menuCert");  // the text itself, not a catalogue code
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_EQ(host.messages.shown[0].text, "temp");
+    EXPECT_EQ(host.messages.shown[0].style, msg::OkOnly);
+    EXPECT_EQ(host.messages.shown[0].title, " Exam Simulator");
     main->menuCommand("mnuExit");
     main->requestClose();
     EXPECT_EQ(dialogs.exits, 2);
