@@ -25,7 +25,23 @@ struct Box {
     explicit Box(const pugi::xml_node& n)
         : x(n.attribute("x").as_int(-1)), y(n.attribute("y").as_int(-1)), w(n.attribute("width").as_int()),
           h(n.attribute("height").as_int()) {}
+    Box(int left, int top, int width, int height) : x(left), y(top), w(width), h(height) {}
     bool overlaps(const Box& o) const { return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h; }
+    bool holds(const Box& o) const { return x <= o.x && o.x + o.w <= x + w && y <= o.y && o.y + o.h <= y + h; }
+};
+
+// Where an SVG text is drawn, estimated from its anchor, size and length.
+struct Label {
+    std::string text;
+    Box box;
+    explicit Label(const pugi::xml_node& t) : text(textContent(t)), box(0, 0, 0, 0) {
+        const double size = t.attribute("font-size").as_double(12);
+        const int width = static_cast<int>(0.6 * size * static_cast<double>(text.size()) + 0.5);
+        const std::string anchor = t.attribute("text-anchor").value();
+        const int x = t.attribute("x").as_int();
+        const int left = anchor == "middle" ? x - width / 2 : anchor == "end" ? x - width : x;
+        box = Box(left, t.attribute("y").as_int() - static_cast<int>(size), width, static_cast<int>(size));
+    }
 };
 
 // Checks the tests of a bank or quiz; every finding names the test or question.
@@ -87,8 +103,11 @@ private:
         const auto root = svg.document_element();
         if (!positiveNumber(root.attribute("width").value()) || !positiveNumber(root.attribute("height").value()))
             fail("picture without pixel width/height: " + file.filename().string());
-        if (std::string(res.attribute("name").value()) == "questionimage")
+        if (std::string(res.attribute("name").value()) == "questionimage") {
             picture_ = {root.attribute("width").as_int(), root.attribute("height").as_int()};
+            labels_.clear();
+            for (const auto& t : svg.select_nodes("//*[local-name()='text']")) labels_.emplace_back(t.node());
+        }
     }
 
     // Targets and hot spots lie on the question's picture, apart; no tile fills two targets.
@@ -101,7 +120,16 @@ private:
             boxes.emplace_back(t);
             if (!tiles.insert(t.attribute("answer").value()).second) fail("a tile fills two targets");
         }
-        for (auto h : item.child("hotspots").children("hotspot")) boxes.emplace_back(h);
+        for (auto h : item.child("hotspots").children("hotspot")) {
+            boxes.emplace_back(h);
+            // A learner clicks a part's printed name as readily as the part.
+            const Box& spot = boxes.back();
+            for (const Label& l : labels_) {
+                const Box near(spot.x, spot.y - l.box.h, spot.w, spot.h + 2 * l.box.h);
+                if (near.overlaps(l.box) && !spot.holds(l.box))
+                    fail("label \"" + l.text + "\" lies partly outside hot spot " + h.attribute("name").value());
+            }
+        }
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const Box& b = boxes[i];
             if (b.x < 0 || b.y < 0 || b.w <= 0 || b.h <= 0 || b.x + b.w > picture_.first || b.y + b.h > picture_.second)
@@ -115,7 +143,34 @@ private:
     std::map<std::string, pugi::xml_node> answers_;
     std::string id_;
     std::pair<int, int> picture_{0, 0};  // width, height
+    std::vector<Label> labels_;          // the texts of the question's picture
 };
+
+// How a movie judges a fill-in answer: blanks trimmed and collapsed, letter
+// case ignored, against the text and each "|"-separated alternative.
+std::string judged(const std::string& typed) {
+    std::string out;
+    for (char c : typed) {
+        if (c == ' ' || c == '\t') {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+        } else {
+            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    if (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
+bool accepts(const pugi::xml_node& answer, const std::string& typed) {
+    std::string forms = textContent(answer) + "|" + answer.attribute("alternatives").value();
+    for (std::size_t from = 0, bar; from <= forms.size(); from = bar + 1) {
+        bar = forms.find('|', from);
+        if (bar == std::string::npos) bar = forms.size();
+        const std::string form = judged(forms.substr(from, bar - from));
+        if (!form.empty() && form == judged(typed)) return true;
+    }
+    return false;
+}
 
 struct Content {
     pugi::xml_document bank, answers, quiz;
@@ -168,4 +223,33 @@ TEST(SampleContent, TestsKindsExhibitsAndQuizMeetTheProductMix) {
     }
     EXPECT_GE(quizItems, 42);
     for (const auto& [objective, n] : perObjective) EXPECT_GE(n, 6) << objective;
+}
+
+// Forms learners type for the right answer are accepted; wrong ones are not.
+TEST(SampleContent, FillInAnswersAcceptThePlausibleForms) {
+    Content c;
+    const auto answerOf = [&](const std::string& id) {
+        if (auto a = c.answers.child("Answers").find_child_by_attribute("Ans", "quid", id.c_str())) return a.child("response");
+        const std::string xpath = "//item[@questionId='" + id + "']/responses/response[@name='answer']";
+        return c.quiz.select_node(xpath.c_str()).node();
+    };
+    const struct {
+        const char* id;
+        const char* typed;
+        bool right;
+    } cases[] = {
+        {"NE-F-009", "1022", true},         {"NE-F-009", "1,022", true},        {"NE-F-009", " 1  022 ", true},
+        {"NE-F-009", "1024", false},        {"NE-F-025", "UDP 67", true},       {"NE-F-025", "udp/67", true},
+        {"NE-F-025", "68", false},          {"NE-F-047", "host", true},         {"NE-F-047", "dig", true},
+        {"NE-F-047", "NSLOOKUP", true},     {"NE-F-047", "ping", false},        {"NE-P1-017", "NTPv4", true},
+        {"NE-P1-017", "ntp", true},         {"NE-P1-017", "SNMP", false},       {"NE-P1-004", "15 links", true},
+        {"NE-P3-011", "15 hops", true},     {"NE-P3-011", "16", false},         {"NE-P2-008", "192.168.0.0 /22", true},
+        {"NE-P2-017", "PTR record", true},  {"NE-Q-005", "four pairs", true},   {"NE-Q-023", "TCP 443", true},
+        {"NE-Q-023", "80", false},
+    };
+    for (const auto& k : cases) {
+        const pugi::xml_node answer = answerOf(k.id);
+        ASSERT_TRUE(answer) << k.id;
+        EXPECT_EQ(accepts(answer, k.typed), k.right) << k.id << " \"" << k.typed << "\"";
+    }
 }
