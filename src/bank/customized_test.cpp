@@ -6,12 +6,10 @@
 #include "bank/test_document.h"
 #include "core/app_context.h"
 #include "core/number_text.h"
+#include "core/system_clock.h"
 #include "core/xml.h"
 
 #include <array>
-#include <iomanip>
-#include <locale>
-#include <sstream>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -30,18 +28,7 @@ std::string offerKey(std::string_view topic, std::string_view level) {
     return key;
 }
 
-std::time_t today(AppContext& ctx) { return ctx.host.clock ? ctx.host.clock->now() : std::time(nullptr); }
-
 }  // namespace
-
-std::string shortDate(std::time_t when) {
-    std::tm local{};
-    localtime_r(&when, &local);
-    std::ostringstream out;
-    out.imbue(std::locale());
-    out << std::put_time(&local, "%x");
-    return out.str();
-}
 
 bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& selection, bool adaptive) {
     pugi::xml_document chosen;
@@ -58,7 +45,8 @@ bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& sel
             offers[offerKey(item.attribute("topic").value(), item.attribute("level").value())].items.push_back(item);
 
     pugi::xml_document doc;
-    const std::string name = adaptive ? std::string("Adaptive") : "Customized Exam" + shortDate(today(ctx));
+    Clock& clock = clockOf(ctx);
+    const std::string name = adaptive ? std::string("Adaptive") : "Customized Exam" + clock.shortDate(clock.now());
     pugi::xml_node test = newTestDocument(doc, name, timeText(seconds));
     std::array<std::int32_t, 3> totals{0, 0, 0};
     for (pugi::xml_node objective = chosen.document_element().first_child(); objective; objective = objective.next_sibling()) {

@@ -113,6 +113,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual std::time_t now() = 0;
+    // The day of `when` (local time) in the user's short date form.
+    virtual std::string shortDate(std::time_t when) = 0;
 };
 
 // What the logic holds of the desktop; any member may be left empty in tests
@@ -124,7 +126,7 @@ struct Host {
     ProgramControl* program = nullptr;
     ScreenServices* screen = nullptr;
     RandomSource* random = nullptr;  // empty: a clock-seeded generator of the logic's own
-    Clock* clock = nullptr;          // empty: the system clock
+    Clock* clock = nullptr;          // empty: the system clock (SystemClock)
     HelpViewer* help = nullptr;
     AboutScreen* about = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "bank/random_draw.h"
 #include "bank/random_tests.h"
 #include "builder_fixture.h"
+#include "support/test_locale.h"
 
 #include <set>
 
@@ -78,6 +79,11 @@ TEST_F(RandomTests, ACustomizedTestFollowsObjectiveThenLevelThenPoolOrder) {
     const pugi::xml_node test = handedOver();
     EXPECT_EQ(questionIds(test), (std::vector<std::string>{"p2", "p1", "p3", "p4"}));
     EXPECT_STREQ(test.attribute("name").value(), "Customized Exam12/06/26");  // the "C" locale
+    const std::string de = buildTestLocale("de_DE");
+    ASSERT_FALSE(de.empty());
+    host.clock.locale = std::locale(de);
+    ASSERT_TRUE(buildCustomizedTest(ctx, 600, R"(<custom><objective Beginner="1">A</objective></custom>)", false));
+    EXPECT_STREQ(handedOver().attribute("name").value(), "Customized Exam06.12.2026");
     for (const char* refused : {"<custom />", "<custom>"}) EXPECT_FALSE(buildCustomizedTest(ctx, 600, refused, false)) << refused;
 }
 

@@ -1,5 +1,7 @@
 #include "support/fakes.h"
 
+#include "core/system_clock.h"
+
 namespace examsim::test {
 
 int FakeMessageBoxes::show(const std::string& text, int style, const std::string& title) {
@@ -48,6 +50,8 @@ void FakeMovie::Rewind() {
     frame = 0;
     log.push_back("Rewind");
 }
+
+std::string FakeClock::shortDate(std::time_t when) { return examsim::shortDate(when, locale); }
 
 void FakeHost::attach(AppContext& ctx) {
     ctx.host.messages = &messages;

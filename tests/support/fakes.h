@@ -3,6 +3,7 @@
 #include "core/host.h"
 
 #include <deque>
+#include <locale>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -99,10 +100,13 @@ public:
     int drawn = 0;
 };
 
+// A fixed time; dates in the form of a chosen locale, "C" unless a test sets one.
 class FakeClock : public Clock {
 public:
     std::time_t now() override { return time; }
+    std::string shortDate(std::time_t when) override;
     std::time_t time = 1796558400;  // 2026-12-06 12:00 UTC
+    std::locale locale = std::locale::classic();
 };
 
 // A context wired to all the fakes, rooted at a folder.
