@@ -7,6 +7,8 @@
 #include "core/messages.h"
 
 #include <new>
+#include <utility>
+#include <vector>
 
 namespace examsim {
 
@@ -64,8 +66,54 @@ std::string crlfLineBreaks(std::string_view text) {
     return out;
 }
 
+namespace {
+
+bool isXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The pseudo-attributes of a declaration's inside, as far as they are well formed.
+std::vector<std::pair<std::string_view, std::string_view>> pseudoAttributes(std::string_view inside) {
+    std::vector<std::pair<std::string_view, std::string_view>> out;
+    std::size_t i = 0;
+    for (;;) {
+        while (i < inside.size() && isXmlSpace(inside[i])) ++i;
+        const std::size_t nameStart = i;
+        while (i < inside.size() && !isXmlSpace(inside[i]) && inside[i] != '=') ++i;
+        const std::string_view name = inside.substr(nameStart, i - nameStart);
+        while (i < inside.size() && isXmlSpace(inside[i])) ++i;
+        if (name.empty() || i >= inside.size() || inside[i] != '=') return out;
+        ++i;
+        while (i < inside.size() && isXmlSpace(inside[i])) ++i;
+        if (i >= inside.size() || (inside[i] != '"' && inside[i] != '\'')) return out;
+        const char quote = inside[i++];
+        const std::size_t close = inside.find(quote, i);
+        if (close == std::string_view::npos) return out;
+        out.emplace_back(name, inside.substr(i, close - i));
+        i = close + 1;
+    }
+}
+
+}  // namespace
+
+std::string declaredAsStored(std::string_view xml) {
+    constexpr std::string_view kOpen = "<?xml";
+    if (xml.substr(0, kOpen.size()) != kOpen || xml.size() <= kOpen.size()) return std::string(xml);
+    if (!isXmlSpace(xml[kOpen.size()]) && xml[kOpen.size()] != '?') return std::string(xml);  // "<?xml-stylesheet" is no declaration
+    const std::size_t end = xml.find("?>");
+    if (end == std::string_view::npos) return std::string(xml);
+    std::string_view version = "1.0", standalone;
+    for (const auto& [name, value] : pseudoAttributes(xml.substr(kOpen.size(), end - kOpen.size()))) {
+        if (name == "version") version = value;
+        if (name == "standalone") standalone = value;
+    }
+    std::string out = "<?xml version=\"";
+    out.append(version).append("\" encoding=\"windows-1252\"");
+    if (!standalone.empty()) out.append(" standalone=\"").append(standalone).append("\"");
+    out.append("?>").append(xml.substr(end + 2));
+    return out;
+}
+
 std::string storedBytes(const pugi::xml_node& doc) {
-    return utf8ToCp1252Lossy(crlfLineBreaks(xmlText(doc)));
+    return utf8ToCp1252Lossy(crlfLineBreaks(declaredAsStored(xmlText(doc))));
 }
 
 void saveDataDocument(AppContext& ctx, const pugi::xml_node& doc, std::string_view name) {
@@ -79,7 +127,7 @@ void saveDataDocumentAt(AppContext& ctx, const pugi::xml_node& doc, const std::f
 }
 
 void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::path& plainFile, std::string_view) {
-    text = crlfLineBreaks(text);
+    text = crlfLineBreaks(declaredAsStored(text));
     std::string ansi;
     if (!utf8ToCp1252(text, ansi)) {
         text = stripNonAscii(text);

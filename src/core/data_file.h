@@ -21,8 +21,13 @@ XmlParseOutcome loadDataDocument(AppContext& ctx, std::string_view name, pugi::x
 // The same for a container at any path (stores without the ".wlb" name).
 XmlParseOutcome loadDataDocumentAt(AppContext& ctx, const std::filesystem::path& container, pugi::xml_document& doc);
 
-// The document's XML text as it is stored: Windows-1252, line breaks CR LF,
-// characters the code page cannot hold dropped.
+// The text with its leading XML declaration, when it has one, naming
+// "windows-1252", the encoding every data and plain file is written in; its
+// version and standalone stay. A text without a declaration is returned as it is.
+std::string declaredAsStored(std::string_view xml);
+
+// The document's XML text as it is stored: Windows-1252 (so declared, when it
+// has a declaration), line breaks CR LF, characters the code page cannot hold dropped.
 std::string storedBytes(const pugi::xml_node& doc);
 
 // Replaces "Database/<name>.wlb" with the enciphered document, atomically.
@@ -36,7 +41,7 @@ void saveDataDocumentAt(AppContext& ctx, const pugi::xml_node& doc, const std::f
 std::string crlfLineBreaks(std::string_view text);
 
 // Writes a plain ANSI text file (atomically). The text is replaced by what was
-// written (CR LF line breaks). A character the code page cannot hold makes it
+// written (CR LF line breaks, a declaration naming "windows-1252"). A character the code page cannot hold makes it
 // write the text without such characters; any other failure shows "si13" and
 // ends the program.
 void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::path& plainFile, std::string_view logLabel);

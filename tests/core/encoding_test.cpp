@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/product_config.h"
 #include "support/context_fixture.h"
+#include "support/declared_reader.h"
 
 #include <functional>
 
@@ -108,6 +109,44 @@ TEST_F(DataDocuments, WriteXmlFileNormalisesLineBreaksAndFallsBackToStrippedText
     writeXMLFile(ctx, text, t / "Database" / "simulator", "test");
     EXPECT_EQ(text, "<a> \xC3\xA9\r\nx</a>");
     EXPECT_EQ(readFile(t / "Database" / "simulator"), "<a> \xE9\r\nx</a>");
+}
+
+// Whatever a text declared on arrival, what is written says what it is.
+TEST_F(DataDocuments, WrittenFilesDeclareTheEncodingTheyAreWrittenIn) {
+    const std::string accents = "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D \xE2\x80\x93";
+    const struct {
+        const char* arrived;
+        const char* written;
+    } cases[] = {
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>"},
+        {"<?xml version='1.1' encoding='utf-16' standalone='yes'?>", "<?xml version=\"1.1\" encoding=\"windows-1252\" standalone=\"yes\"?>"},
+        {"<?xml version=\"1.0\"?>", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>"},
+        {"<?xml version=\"1.0\" encoding=\"windows-1252\"?>", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arrived);
+        std::string text = std::string(c.arrived) + "<a>" + accents + "</a>";
+        writeXMLFile(ctx, text, t / "Database" / "simulator", "test");
+        pugi::xml_document doc;
+        const std::string plain = readFile(t / "Database" / "simulator");
+        EXPECT_EQ(plain.rfind(c.written, 0), 0u) << plain;
+        EXPECT_EQ(readAsDeclared(plain, doc), "windows-1252");
+        EXPECT_EQ(textContent(doc.child("a")), accents);
+
+        ASSERT_TRUE(parseXml(doc, std::string(c.arrived) + "<a>" + accents + "</a>"));
+        saveDataDocument(ctx, doc, "Declared");
+        std::string stored = readFile(dataFilePath(ctx, "Declared"));
+        ctx.dataCipher.DecryptByte({reinterpret_cast<std::uint8_t*>(stored.data()), stored.size()}, kPassPhrase);
+        EXPECT_EQ(stored.rfind(c.written, 0), 0u) << stored;
+        EXPECT_EQ(readAsDeclared(stored, doc), "windows-1252");
+        EXPECT_EQ(textContent(doc.child("a")), accents);
+    }
+    // Without a declaration nothing is added; a stylesheet reference is no declaration.
+    for (const std::string plain : {"<a>x</a>", "<?xml-stylesheet type=\"text/xsl\" href=\"print.xsl\"?><a>x</a>"}) {
+        std::string text = plain;
+        writeXMLFile(ctx, text, t / "Database" / "simulator", "test");
+        EXPECT_EQ(readFile(t / "Database" / "simulator"), plain);
+    }
 }
 
 TEST_F(DataDocuments, WriteXmlFileFailureShowsSi13AndEndsTheProgram) {

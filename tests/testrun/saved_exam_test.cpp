@@ -1,6 +1,7 @@
 #include "core/atomic_file.h"
 #include "core/data_file.h"
 #include "core/xml.h"
+#include "support/declared_reader.h"
 #include "support/store_fixture.h"
 #include "testrun/saved_exam.h"
 
@@ -40,6 +41,22 @@ TEST_F(SavedExam, ThePositionIsStoredAndTheResumeConsumesTheStore) {
     ASSERT_TRUE(loadSaveExam(ctx));
     EXPECT_FALSE(loadSaveExam(ctx));  // nothing left to resume
     EXPECT_TRUE(host.messages.shown.empty());
+}
+
+TEST_F(SavedExam, APlayedTestDeclaredUtf8IsStoredAndResumedAsItsDeclarationSays) {
+    const std::string accents = "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x80\x93 dash";
+    const std::string played = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Test name=\"Final\"><property/><item questionId=\"q1\">"
+                               "<question>" + accents + "</question></item></Test>";
+    ASSERT_TRUE(saveTest(ctx, played, "1"));
+    std::string stored = readFile(savedExamPath(ctx));
+    ctx.dataCipher.DecryptByte({reinterpret_cast<std::uint8_t*>(stored.data()), stored.size()}, kPassPhrase);
+    pugi::xml_document read;
+    EXPECT_EQ(readAsDeclared(stored, read), "windows-1252");
+    EXPECT_EQ(textContent(read.child("Test").child("item").child("question")), accents);
+
+    ASSERT_TRUE(loadSaveExam(ctx));
+    EXPECT_EQ(readAsDeclared(readFile(t / "Database" / "simulator"), read), "windows-1252");
+    EXPECT_EQ(textContent(read.child("Test").child("item").child("question")), accents);
 }
 
 TEST_F(SavedExam, AStoreThatDoesNotParseStaysAndShowsQe5EachTime) {
