@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <stdexcept>
 #include <unistd.h>
 
 using namespace examsim;
@@ -63,7 +64,7 @@ struct Fixture {
         loadReportHistory(ctx);
         played = playedTest(kQuestionsPerTest);
         std::string text = played;
-        if (records > 0) recordReport(ctx, text);
+        if (records > 0 && !recordReport(ctx, text)) throw std::runtime_error("the first record failed");
         pugi::xml_node history = selectFirst(ctx.reportDoc, "QuestionBank/History");
         const pugi::xml_node first = history.first_child();
         for (int i = 1; i < records; ++i) history.append_copy(first);

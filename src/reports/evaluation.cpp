@@ -9,6 +9,7 @@
 #include "core/xml.h"
 #include "reports/step_marker.h"
 
+#include <optional>
 #include <vector>
 
 namespace examsim {
@@ -49,7 +50,9 @@ enum Step {
 
 void mark(AppContext& ctx, Step step) { addStepMarker(ctx.reportTrace, "et_", step); }
 
-[[noreturn]] void fail(const std::string& why) { throw EvaluationError(why); }
+[[noreturn]] void fail(const std::string& why, EvaluationFault fault = EvaluationFault::NotScorable) {
+    throw EvaluationError(fault, why);
+}
 
 void setNumber(pugi::xml_node node, const char* name, std::int32_t value) { setAttribute(node, name, std::to_string(value)); }
 
@@ -157,14 +160,14 @@ std::string evaluateParsed(AppContext& ctx, pugi::xml_document& doc) {
 std::int32_t boundOf(const pugi::xml_node& band, const char* name) {
     const pugi::xml_attribute a = band.attribute(name);
     const auto value = a ? wholeNumber(a.value()) : std::nullopt;
-    if (!value) fail(std::string("a result band has no numeric ") + name);
+    if (!value) fail(std::string("a result band has no numeric ") + name, EvaluationFault::NoReportSettings);
     return *value;
 }
 
 }  // namespace
 
 std::string getResultAnalysis(AppContext& ctx, std::int32_t percentage) {
-    if (!productNode(ctx, productkey::Reports)) fail("the product has no reports element");
+    if (!productNode(ctx, productkey::Reports)) fail("the product has no reports element", EvaluationFault::NoReportSettings);
     for (const pugi::xpath_node& n : selectAll(ctx.productDoc, productkey::ResultAnalysis)) {
         const pugi::xml_node band = n.node();
         if (boundOf(band, "min_marks") <= percentage && percentage <= boundOf(band, "max_marks"))
@@ -175,25 +178,28 @@ std::string getResultAnalysis(AppContext& ctx, std::int32_t percentage) {
 
 std::string getRemarks(AppContext& ctx, std::int32_t percentage) {
     const auto pass = wholeNumber(productText(ctx, productkey::PassPercentage));
-    if (!pass) fail("the product has no numeric pass percentage");
+    if (!pass) fail("the product has no numeric pass percentage", EvaluationFault::NoReportSettings);
     return *pass > percentage ? "Fail" : "Pass";
 }
 
-std::string evaluateTest(AppContext& ctx, const std::string& testXml) {
+Evaluated evaluateTest(AppContext& ctx, const std::string& testXml) {
     mark(ctx, kStart);
+    std::optional<EvaluationFault> inputFault;
     if (testXml.empty()) {
         mark(ctx, kEmptyInput);
+        inputFault = EvaluationFault::EmptyInput;
         if (ctx.host.messages) ctx.host.messages->show("error", msg::OkOnly, "");
     }
     pugi::xml_document doc;
     mark(ctx, kParse);
     if (!parseXml(doc, testXml)) {
         mark(ctx, kParseFailed);
+        if (!inputFault) inputFault = EvaluationFault::NotParsed;
         if (ctx.host.messages) ctx.host.messages->show("Error while loading report xml", msg::OkOnly | msg::Critical, "");
     }
     try {
         return evaluateParsed(ctx, doc);
-    } catch (const EvaluationError&) {
+    } catch (const EvaluationError& e) {
         // The program goes on: the caller's document is untouched and nothing is recorded.
         mark(ctx, kFailed);
         if (ctx.host.messages) ctx.host.messages->show(messageText(ctx, "qe5") + "(evaluate Test)", msg::OkOnly, kStandardTitle);
@@ -205,7 +211,7 @@ std::string evaluateTest(AppContext& ctx, const std::string& testXml) {
         } catch (const FileWriteError&) {
         }
         mark(ctx, kGaveUp);
-        return {};
+        return failure(inputFault.value_or(e.fault()), e.what());
     }
 }
 

@@ -92,23 +92,24 @@ void resetReportHistory(AppContext& ctx) {
     makeDefaultReport(ctx, ctx.reportDoc);
 }
 
-std::string recordReport(AppContext& ctx, std::string& testXml) {
+Recorded recordReport(AppContext& ctx, std::string& testXml) {
     mark(ctx, kStart);
     pugi::xml_document& report = ctx.reportDoc;
     mark(ctx, kDocumentTaken);
-    std::string evaluatedText = evaluateTest(ctx, testXml);
-    if (evaluatedText.empty()) {
+    Evaluated evaluation = evaluateTest(ctx, testXml);
+    if (!evaluation) {
         // evaluateTest has told the user; the played test stays with the caller.
         mark(ctx, kNotEvaluated);
         showCritical(ctx, "Error while loading report xml");
-        return {};
+        return failure(RecordFault::NotEvaluated, evaluation.detail());
     }
+    std::string evaluatedText = std::move(evaluation).value();
     mark(ctx, kEvaluated);
     pugi::xml_document working;
-    if (!parseXml(working, evaluatedText)) {
+    if (const XmlParseOutcome parsed = parseXml(working, evaluatedText); !parsed) {
         mark(ctx, kParseFailed);
         showCritical(ctx, "Error while loading report xml");
-        return {};
+        return failure(RecordFault::NotEvaluated, "the evaluated test does not parse: " + parsed.description);
     }
     mark(ctx, kParsed);
     const pugi::xml_node evaluated = working.document_element();
@@ -135,7 +136,7 @@ std::string recordReport(AppContext& ctx, std::string& testXml) {
 
     try {
         saveDataDocument(ctx, report, kStoreName);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         // Memory goes back to what is stored, and the user learns that the result was not kept.
         mark(ctx, kStoreFailed);
         history.remove_child(record);
@@ -144,7 +145,7 @@ std::string recordReport(AppContext& ctx, std::string& testXml) {
         mark(ctx, kRolledBack);
         showCritical(ctx, "Your report could not be saved.", kStandardTitle);
         mark(ctx, kUserTold);
-        return {};
+        return failure(RecordFault::NotStored, e.what());
     }
     mark(ctx, kStored);
     testXml = evaluatedText;

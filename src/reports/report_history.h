@@ -1,4 +1,6 @@
 #pragma once
+#include "core/result.h"
+
 #include <filesystem>
 #include <pugixml.hpp>
 #include <string>
@@ -21,11 +23,20 @@ pugi::xml_document& loadReportHistory(AppContext& ctx);
 // so nothing of the old history is counted or written back later in the run.
 void resetReportHistory(AppContext& ctx);
 
+// Why a played test was not recorded.
+enum class RecordFault {
+    NotEvaluated,  // it could not be scored
+    NotStored,     // the report document could not be written
+};
+
+// The evaluated test as XML text, or why nothing was recorded.
+using Recorded = Result<std::string, RecordFault>;
+
 // Scores the played test, adds it to the objective scores and to the history,
 // and stores the report document. On success the text is replaced by the
-// evaluated test, which is also returned. The empty result means nothing was
-// recorded: memory and store are as before, and the user has been told.
-std::string recordReport(AppContext& ctx, std::string& testXml);
+// evaluated test, which is also the result. A failure leaves memory and store
+// as they were, after the user has been told.
+Recorded recordReport(AppContext& ctx, std::string& testXml);
 
 // Sends the history as "perf_xml" and the objective scores as "obj_xml" to the
 // mode screen's movie. False, after a message, when either part is missing.

@@ -7,10 +7,10 @@
 namespace examsim {
 
 bool evaluateAndShowReport(AppContext& ctx, const std::string& testXml, ReportScreen& screen) {
-    const std::string evaluated = evaluateTest(ctx, testXml);
+    const Evaluated evaluated = evaluateTest(ctx, testXml);
     // A report of nothing would only show an empty screen; evaluateTest has told the user.
-    if (evaluated.empty()) return false;
-    saveQuestionXml(ctx, evaluated);
+    if (!evaluated) return false;
+    saveQuestionXml(ctx, *evaluated);
     screen.showReport();
     return true;
 }

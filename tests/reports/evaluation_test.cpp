@@ -22,8 +22,9 @@ std::vector<PlayedQuestion> scored(std::initializer_list<std::pair<const char*, 
 class Evaluation : public StoreFixture {
 protected:
     pugi::xml_node evaluate(const std::vector<PlayedQuestion>& qs) {
-        const std::string text = evaluateTest(ctx, playedTestXml(qs));
-        EXPECT_TRUE(parseXml(doc, text)) << text;
+        const Evaluated evaluated = evaluateTest(ctx, playedTestXml(qs));
+        EXPECT_TRUE(evaluated) << evaluated.detail();
+        EXPECT_TRUE(parseXml(doc, evaluated ? *evaluated : ""));
         return doc.document_element();
     }
     pugi::xml_document doc;
@@ -76,9 +77,9 @@ TEST_F(Evaluation, CorrectnessIsATextComparisonAndAttemptsNeedUserAttemptsFirst)
 }
 
 TEST_F(Evaluation, EvaluatingAnEvaluatedTestGivesTheSameDocument) {
-    const std::string once = evaluateTest(ctx, playedTestXml(oneMarkQuestions(5, 3)));
-    ASSERT_FALSE(once.empty());
-    EXPECT_EQ(evaluateTest(ctx, once), once);
+    const Evaluated once = evaluateTest(ctx, playedTestXml(oneMarkQuestions(5, 3)));
+    ASSERT_TRUE(once);
+    EXPECT_EQ(evaluateTest(ctx, *once).value(), *once);
 }
 
 TEST_F(Evaluation, ATestThatCannotBeScoredShowsEachBoxInTurnAndTheProgramGoesOn) {
@@ -86,17 +87,20 @@ TEST_F(Evaluation, ATestThatCannotBeScoredShowsEachBoxInTurnAndTheProgramGoesOn)
     const struct {
         std::string xml;
         std::vector<std::string> boxes;
+        EvaluationFault why;
     } rows[] = {
-        {"<Test name=\"Final\"><property/></Test>", {qe5}},  // no maximum to divide by
-        {playedTestXml(scored({{"1", "one"}})), {qe5}},
-        {playedTestXml(scored({{"", "1"}})), {qe5}},
-        {"", {"error", "Error while loading report xml", qe5}},
-        {"<Test><item", {"Error while loading report xml", qe5}},
+        {"<Test name=\"Final\"><property/></Test>", {qe5}, EvaluationFault::NotScorable},  // no maximum to divide by
+        {playedTestXml(scored({{"1", "one"}})), {qe5}, EvaluationFault::NotScorable},
+        {playedTestXml(scored({{"", "1"}})), {qe5}, EvaluationFault::NotScorable},
+        {"", {"error", "Error while loading report xml", qe5}, EvaluationFault::EmptyInput},
+        {"<Test><item", {"Error while loading report xml", qe5}, EvaluationFault::NotParsed},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.xml);
         host.messages.shown.clear();
-        EXPECT_EQ(evaluateTest(ctx, r.xml), "");
+        const Evaluated evaluated = evaluateTest(ctx, r.xml);
+        ASSERT_FALSE(evaluated);
+        EXPECT_EQ(evaluated.reason(), r.why) << evaluated.detail();
         EXPECT_EQ(shownTexts(), r.boxes);
         EXPECT_EQ(host.messages.shown.back().style, msg::OkOnly);
     }
@@ -106,7 +110,10 @@ TEST_F(Evaluation, ATestThatCannotBeScoredShowsEachBoxInTurnAndTheProgramGoesOn)
 
     // Missing report settings fail the evaluation.
     useProduct("<product><objectives/></product>");
-    EXPECT_EQ(evaluateTest(ctx, playedTestXml(oneMarkQuestions(2, 1))), "");
+    const Evaluated unsettled = evaluateTest(ctx, playedTestXml(oneMarkQuestions(2, 1)));
+    ASSERT_FALSE(unsettled);
+    EXPECT_EQ(unsettled.reason(), EvaluationFault::NoReportSettings);
+    EXPECT_EQ(unsettled.detail(), "the product has no reports element");
     EXPECT_THROW(getRemarks(ctx, 50), EvaluationError);
     useProduct("<product><reports><test_pass_percentage>50</test_pass_percentage>"
                "<test_result_analysis min_marks=\"x\" max_marks=\"9\">?</test_result_analysis></reports></product>");

@@ -17,7 +17,7 @@ protected:
         loadReportHistory(ctx);  // nothing stored yet: the default
     }
     void TearDown() override { setWriteFaultHook({}); }
-    std::string record(const std::vector<PlayedQuestion>& qs, const std::string& name = "Final") {
+    Recorded record(const std::vector<PlayedQuestion>& qs, const std::string& name = "Final") {
         std::string text = playedTestXml(qs, name);
         return recordReport(ctx, text);
     }
@@ -42,10 +42,11 @@ TEST_F(History, AFirstStartBuildsTheDefaultFromTheProductObjectives) {
 
 TEST_F(History, RecordsAreStoredOldestFirstAndTheStoreMatchesMemory) {
     std::string first = playedTestXml(oneMarkQuestions(4, 3), "Diagnostic");
-    const std::string result = recordReport(ctx, first);
-    ASSERT_FALSE(result.empty());
+    const Recorded recorded = recordReport(ctx, first);
+    ASSERT_TRUE(recorded);
+    const std::string& result = *recorded;
     EXPECT_EQ(first, result);  // the caller's text is now the evaluated test
-    ASSERT_FALSE(record(oneMarkQuestions(4, 1), "Diagnostic").empty());
+    ASSERT_TRUE(record(oneMarkQuestions(4, 1), "Diagnostic"));
 
     const auto recs = selectAll(ctx.reportDoc, "QuestionBank/History/Test");
     ASSERT_EQ(recs.size(), 2u);
@@ -71,7 +72,7 @@ TEST_F(History, NamesAndAnalysisTextsWithMarkupCharactersAreStoredAsTheyAre) {
     loadReportHistory(ctx);
     std::vector<PlayedQuestion> qs = oneMarkQuestions(2, 1);
     qs[0].category = qs[1].category = "A & <B>";
-    ASSERT_FALSE(record(qs, "Practice \"1\" & <2>").empty());
+    ASSERT_TRUE(record(qs, "Practice \"1\" & <2>"));
     const pugi::xml_node rec = selectFirst(ctx.reportDoc, "QuestionBank/History/Test");
     EXPECT_STREQ(rec.attribute("name").value(), "Practice \"1\" & <2>");
     EXPECT_STREQ(rec.attribute("text_result_analysis").value(), "Top \"10\" & <best>");
@@ -81,7 +82,10 @@ TEST_F(History, NamesAndAnalysisTextsWithMarkupCharactersAreStoredAsTheyAre) {
 
 TEST_F(History, ATestThatCannotBeScoredRecordsNothing) {
     std::string text = "<Test name=\"Final\"><property/></Test>";
-    EXPECT_EQ(recordReport(ctx, text), "");
+    const Recorded recorded = recordReport(ctx, text);
+    ASSERT_FALSE(recorded);
+    EXPECT_EQ(recorded.reason(), RecordFault::NotEvaluated);
+    EXPECT_EQ(recorded.detail(), "the maximum marks are 0, so there is no percentage");
     EXPECT_EQ(text, "<Test name=\"Final\"><property/></Test>");
     EXPECT_EQ(records(), 0u);
     EXPECT_FALSE(std::filesystem::exists(reportHistoryPath(ctx)));
@@ -90,17 +94,19 @@ TEST_F(History, ATestThatCannotBeScoredRecordsNothing) {
 }
 
 TEST_F(History, AFailedStoreLeavesMemoryAsStoredAndTellsTheUser) {
-    ASSERT_FALSE(record(oneMarkQuestions(2, 2)).empty());
+    ASSERT_TRUE(record(oneMarkQuestions(2, 2)));
     const std::string before = xmlText(ctx.reportDoc);
     setWriteFaultHook([](std::string_view step) { return step != "rename"; });
-    EXPECT_EQ(record(oneMarkQuestions(2, 0)), "");
+    const Recorded unstored = record(oneMarkQuestions(2, 0));
+    ASSERT_FALSE(unstored);
+    EXPECT_EQ(unstored.reason(), RecordFault::NotStored);
     EXPECT_EQ(xmlText(ctx.reportDoc), before);
     EXPECT_EQ(stored(), before);
     EXPECT_EQ(shownTexts().back(), "Your report could not be saved.");
     EXPECT_EQ(strayFiles({"MainReport.wlb"}), std::vector<std::string>{});
 
     setWriteFaultHook({});
-    ASSERT_FALSE(record(oneMarkQuestions(2, 0)).empty());
+    ASSERT_TRUE(record(oneMarkQuestions(2, 0)));
     EXPECT_EQ(records(), 2u);
     EXPECT_EQ(stored(), xmlText(ctx.reportDoc));
 }
@@ -124,7 +130,7 @@ TEST_F(History, AHistoryWithoutObjectivesTakesTheFatalPathWithItsTrace) {
 
 TEST_F(History, AResetForgetsTheHistoryInMemoryAsOnDisk) {
     const std::string fresh = xmlText(ctx.reportDoc);
-    ASSERT_FALSE(record(oneMarkQuestions(2, 2)).empty());
+    ASSERT_TRUE(record(oneMarkQuestions(2, 2)));
     EXPECT_FALSE(checkAttemptCap(ctx, "Final"));  // one pass of the default cap of one
 
     resetReportHistory(ctx);
@@ -133,7 +139,7 @@ TEST_F(History, AResetForgetsTheHistoryInMemoryAsOnDisk) {
     EXPECT_TRUE(checkAttemptCap(ctx, "Final"));
 
     // The next record stores only itself: no deleted record or old score comes back.
-    ASSERT_FALSE(record(oneMarkQuestions(2, 0)).empty());
+    ASSERT_TRUE(record(oneMarkQuestions(2, 0)));
     EXPECT_EQ(records(), 1u);
     EXPECT_EQ(xmlText(selectFirst(ctx.reportDoc, "//objective[@name='A']")),
               "<objective name=\"A\" yourscore=\"0\" maxScore=\"2\" percentage=\"0\" result=\"Fail\"/>");
@@ -141,7 +147,7 @@ TEST_F(History, AResetForgetsTheHistoryInMemoryAsOnDisk) {
 }
 
 TEST_F(History, PerformanceHistoryGoesToTheModeMovie) {
-    ASSERT_FALSE(record(oneMarkQuestions(2, 1)).empty());
+    ASSERT_TRUE(record(oneMarkQuestions(2, 1)));
     EXPECT_TRUE(showPerformanceHistory(ctx, modeMovie));
     EXPECT_EQ(modeMovie.vars["perf_xml"], xmlText(selectFirst(ctx.reportDoc, "QuestionBank/History")));
     EXPECT_EQ(modeMovie.vars["obj_xml"].rfind("<Objectives><objective name=\"A\" yourscore=\"1\"", 0), 0u);
