@@ -41,7 +41,17 @@ void writeMovie(const std::filesystem::path& file, const std::string& html) {
 
 std::string sampleMovie(const std::string& name) {
     const char* source = std::getenv("EXAMSIM_SOURCE_DIR");
-    return readFile(std::filesystem::path(source ? source : ".") / "product" / "movies" / (name + ".html"));
+    const std::filesystem::path product = std::filesystem::path(source ? source : ".") / "product";
+    std::string html = readFile(product / "movies" / (name + ".html"));
+    // The shared stylesheets written in, as assembling does.
+    const std::string open = "<!-- style ", close = " -->";
+    for (std::size_t at; (at = html.find(open)) != std::string::npos;) {
+        const std::size_t end = html.find(close, at);
+        if (end == std::string::npos) break;
+        const std::string css = readFile(product / "style" / (html.substr(at + open.size(), end - at - open.size()) + ".css"));
+        html.replace(at, end + close.size() - at, "<style>\n" + css + "</style>");
+    }
+    return html;
 }
 
 Engine::Engine() : web((ctx.paths.setFolder(folder.path()), ctx.paths)) {

@@ -22,7 +22,7 @@ QVariant evaluate(QWebEnginePage* page, const QString& script);
 // Writes a movie as the authoring tool stores it: runtime inlined, Windows-1252, enciphered.
 void writeMovie(const std::filesystem::path& file, const std::string& html);
 
-// The sample product's movie source of that name.
+// The sample product's movie of that name, its shared stylesheets written in.
 std::string sampleMovie(const std::string& name);
 
 // An application folder with fake host services and the web environment.

@@ -134,7 +134,7 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
     }
     const auto movieFiles = filesWithExtension(product / "movies", ".html");
     for (const auto& f : movieFiles) {
-        std::string html = readSource(f);
+        std::string html = withPageStyles(readSource(f), product, f);
         if (auto withRuntime = withMovieRuntime(html))
             html = std::move(*withRuntime);
         else
