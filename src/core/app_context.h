@@ -55,6 +55,16 @@ struct AppContext {
     std::string currentTestFileName = "simulator";
     std::string currentModeLabel;
 
+    // What the test being started allows, set by its starter: bookmarking its
+    // questions, recording its result, saving it for later (false for a quiz).
+    bool bookmarkKind = true;
+    bool recordableResult = true;
+    bool quizKind = true;
+    // Set once the running test has been closed; every start clears it.
+    bool examClosed = false;
+    // The learner's timer choice: "1" runs the clock; empty until chosen.
+    std::string examTimer;
+
     static AppContext& instance();
 };
 
