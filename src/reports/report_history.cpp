@@ -11,6 +11,8 @@
 #include "reports/objective_analysis.h"
 #include "reports/step_marker.h"
 
+#include <ctime>
+
 namespace examsim {
 namespace {
 
@@ -51,10 +53,22 @@ void showCritical(AppContext& ctx, const char* text, const std::string& title = 
 constexpr const char* kRecordAttributes[] = {"name", "no_of_attempted", "no_of_correct_answer", "total_questions",
                                              "total_marks", "marks", "text_result_analysis", "remarks"};
 
-// The history record as nodes, so any test name or analysis text is stored as it is.
-pugi::xml_node appendRecord(pugi::xml_node history, const pugi::xml_node& evaluated) {
+// The local date as "YYYY-MM-DD".
+std::string dayOf(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// The history record as nodes, so any test name or analysis text is stored as
+// it is. The day it was scored comes last, for the history page; records
+// stored without it read as before.
+pugi::xml_node appendRecord(AppContext& ctx, pugi::xml_node history, const pugi::xml_node& evaluated) {
     pugi::xml_node record = history.append_child("Test");
     for (const char* name : kRecordAttributes) record.append_attribute(name).set_value(evaluated.attribute(name).value());
+    record.append_attribute("date").set_value(dayOf(ctx.host.clock ? ctx.host.clock->now() : std::time(nullptr)).c_str());
     return record;
 }
 
@@ -129,7 +143,7 @@ Recorded recordReport(AppContext& ctx, std::string& testXml) {
     }
     mark(ctx, kObjectivesAnalysed);
 
-    pugi::xml_node record = appendRecord(history, evaluated);
+    pugi::xml_node record = appendRecord(ctx, history, evaluated);
     mark(ctx, kRecordAppended);
     record.append_copy(evaluated);
     mark(ctx, kTestAttached);

@@ -105,7 +105,7 @@ void frmMDIMain::activate() {
         if (name == "interactivequiz") interactiveLabel_ = textContent(mode);
     }
     enable("mnuPerHistory", targets_.mode != nullptr && fileExists(ctx_.paths.resolve(kReportFile)));
-    enable("mnuResetAll", !historyReset_);
+    enable("mnuResetAll", !historyReset_ && !resetHeldOff_);
     caption_ = ctx_.windowTitle;
 }
 
@@ -136,20 +136,30 @@ void frmMDIMain::requestClose() {
 }
 
 // A cancel left from an earlier start must not block this one.
-void frmMDIMain::standardStart(const std::string& name) {
+bool frmMDIMain::instructionsAccepted() {
     instructionCancelled = false;
     if (std::string_view(firstNamed(ctx_.productDoc, "examinstruction").attribute("show").value()) == "true" &&
         targets_.dialogs)
         targets_.dialogs->showInstructions(*this);
-    if (instructionCancelled) return;
+    return !instructionCancelled;
+}
+
+void frmMDIMain::setEntryEnabled(const std::string& name, bool on) {
+    if (name == "mnuResetAll") {
+        resetHeldOff_ = !on;
+        if (on) historyReset_ = false;
+    }
+    enable(name, on);
+}
+
+// Practice tests too: the product's instruction setting names them with the others.
+void frmMDIMain::standardStart(const std::string& name) {
+    if (!instructionsAccepted()) return;
     if (!targets_.tests->startTest(name)) return;
     targets_.tests->openQuestionScreen(certificationLabel_);
 }
 
-void frmMDIMain::practice(int i) {
-    if (!targets_.tests->startTest(practiceTestName(i))) return;
-    targets_.tests->openQuestionScreen(certificationLabel_);
-}
+void frmMDIMain::practice(int i) { standardStart(practiceTestName(i)); }
 
 void frmMDIMain::quiz() {
     if (targets_.mode->frameNum() == 5) {

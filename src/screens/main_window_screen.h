@@ -80,6 +80,12 @@ public:
     // The close box and "Exit": the exit confirmation decides.
     void requestClose();
 
+    // The exam instructions before a standard test, when the product asks
+    // for them; false when the learner cancelled them.
+    bool instructionsAccepted();
+    // A screen switches an entry on or off; it stays so across activations.
+    void setEntryEnabled(const std::string& name, bool on);
+
     const std::vector<MenuItem>& menus() const { return menus_; }
     const MenuItem* find(const std::string& name) const;
     const std::string& caption() const { return caption_; }
@@ -104,6 +110,7 @@ private:
     std::string quickRevisionFile_;
     bool hasQuickRevision_ = false;
     bool historyReset_ = false;
+    bool resetHeldOff_ = false;
     std::string learningLabel_;
     std::string certificationLabel_;
     std::string interactiveLabel_;

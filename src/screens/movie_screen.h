@@ -46,7 +46,7 @@ public:
 
     // The movie's command event. Names compare exactly; the first match
     // decides and a name that matches nothing is ignored.
-    void FSCommand(const std::string& command, const std::string& args);
+    virtual void FSCommand(const std::string& command, const std::string& args);
 
 protected:
     void onButton(const std::string& name, Button action) { buttons_[name] = std::move(action); }

@@ -8,6 +8,8 @@ class ReportScreen {
 public:
     virtual ~ReportScreen() = default;
     virtual void showReport() = 0;
+    // The bookmarked questions in the current test file, with their explanations.
+    virtual void showBookmarkExplanations() = 0;
 };
 
 }  // namespace examsim

@@ -32,6 +32,7 @@ protected:
 
 struct RecordingScreen : ReportScreen {
     void showReport() override { ++shown; }
+    void showBookmarkExplanations() override {}
     int shown = 0;
 };
 

@@ -53,7 +53,7 @@ TEST_F(History, RecordsAreStoredOldestFirstAndTheStoreMatchesMemory) {
     const pugi::xml_node older = recs[0].node();
     EXPECT_EQ(xmlText(older),
               "<Test name=\"Diagnostic\" no_of_attempted=\"4\" no_of_correct_answer=\"3\" total_questions=\"4\" total_marks=\"4\" "
-              "marks=\"3\" text_result_analysis=\"Middle\" remarks=\"Pass\">" + result + "</Test>");
+              "marks=\"3\" text_result_analysis=\"Middle\" remarks=\"Pass\" date=\"2026-12-06\">" + result + "</Test>");
     EXPECT_STREQ(recs[1].node().attribute("remarks").value(), "Fail");
     EXPECT_EQ(xmlText(selectFirst(ctx.reportDoc, "//objective[@name='A']")),
               "<objective name=\"A\" yourscore=\"4\" maxScore=\"8\" percentage=\"50\" result=\"Fail\"/>");

@@ -100,18 +100,19 @@ TEST_F(Shell, StandardStartsAskForInstructionsAndStopWhenCancelled) {
     open({.tests = &tests, .mode = &mode, .dialogs = &dialogs});
     dialogs.cancel = true;
     main->menuCommand("mnuFinal");
-    EXPECT_TRUE(tests.started.empty());
+    main->menuCommand("mnuPractice(1)");
+    EXPECT_TRUE(tests.started.empty()) << "practice tests are standard tests too";
     dialogs.cancel = false;
     main->menuCommand("mnuFinal");
     main->menuCommand("mnuPractice(2)");
-    EXPECT_EQ(dialogs.instructions, 2);
+    EXPECT_EQ(dialogs.instructions, 4);
     EXPECT_EQ(tests.started, (std::vector<std::string>{"Final", "Practice 2"}));
     EXPECT_EQ(tests.opened, (std::vector<std::string>{"Certification", "Certification"}));
 
     firstNamed(ctx.productDoc, "examinstruction").attribute("show").set_value("false");
     tests.succeed = false;
     main->menuCommand("mnuDiagnostic");
-    EXPECT_EQ(dialogs.instructions, 2);
+    EXPECT_EQ(dialogs.instructions, 4);
     EXPECT_EQ(tests.opened.size(), 2u);
 
     main->menuCommand("mnuQuiz");

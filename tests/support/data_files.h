@@ -9,4 +9,7 @@ namespace examsim::test {
 // which need not be XML; creates the Database folder.
 void writeDataText(AppContext& ctx, const std::string& name, const std::string& text);
 
+// The same at any path (movies, pages).
+void writeEnciphered(AppContext& ctx, const std::filesystem::path& file, const std::string& text);
+
 }  // namespace examsim::test
