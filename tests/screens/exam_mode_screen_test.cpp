@@ -1,4 +1,3 @@
-#include "bank/customized_test.h"
 #include "core/xml.h"
 #include "mode_fixture.h"
 #include "screens/exam_mode_texts.h"
@@ -228,7 +227,7 @@ TEST_F(ModeScreen, EachStartHandsItsTestOverWithItsFlagsAndOpensTheQuestionScree
         {"ExamMode", "btnStartDiagnosticExam", {"Diagnostic", 4}, "Certification", true, true, true, {"instructions", "hide", "question"}},
         {"PracticeExam", "Practice 2", {"Practice 2", 4}, "Certification", true, true, true, {"instructions", "hide", "question"}},
         {"StartCustomizedExam", "<custom><objective Beginner='1' Expert='1'>Cabling &amp; Media</objective></custom>",
-         {"Customized Exam" + shortDate(host.clock.time), 2}, "Learning", true, true, true, {"hide", "question"}},
+         {"Customized Exam" + host.clock.shortDate(host.clock.time), 2}, "Learning", true, true, true, {"hide", "question"}},
         {"StartCustomizedExam", "random", {"Randomize Question Test", 3}, "Learning", true, true, true, {"hide", "question"}},
         {"StartCustomizedExam", "bookmark", {"BookmarkedQuestionTest", 2}, "Learning", false, true, true, {"hide", "question"}},
         {"btnStartQuiz", "Routing", {"Quiz", 2}, "Quiz", true, true, false, {"hide", "question"}},
