@@ -3,10 +3,9 @@
 #include "bank/answer_merge.h"
 #include "bank/question_bank.h"
 #include "bank/random_draw.h"
+#include "bank/retake_tests.h"
 #include "bank/test_document.h"
 #include "core/app_context.h"
-#include "core/data_file.h"
-#include "core/file_ops.h"
 #include "core/number_text.h"
 #include "core/xml.h"
 
@@ -87,10 +86,9 @@ bool buildRandomAdaptiveTest(AppContext& ctx, std::int32_t n, double seconds) {
 }
 
 bool buildBookmarkAdaptiveTest(AppContext& ctx, double seconds) {
-    if (!fileExists(dataFilePath(ctx, "bookmark"))) return false;
     pugi::xml_document bookmarks;
-    if (!loadDataDocument(ctx, "bookmark", bookmarks)) return false;
-    pugi::xml_node root = bookmarks.document_element();
+    pugi::xml_node root = bookmarksToRetake(ctx, bookmarks);
+    if (!root) return false;
     const std::string time = timeText(seconds);
     for (const char* name : {"time", "time_remaining"}) setAttribute(root, name, time);
     pugi::xml_document holder;

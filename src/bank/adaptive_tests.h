@@ -23,8 +23,9 @@ pugi::xml_node testWithQuestions(const pugi::xml_node& test, bool adaptive, pugi
 // the pool, or when a level cannot fill one unit.
 bool buildRandomAdaptiveTest(AppContext& ctx, std::int32_t n, double seconds);
 
-// "Adaptive" from the bookmarked questions (35, as above); false without a
-// bookmark file, when it does not parse, or with too few bookmarks per level.
+// "Adaptive" from the bookmarked questions (35, as above), their earlier
+// answers cleared; false without a bookmark file, with too few bookmarks per
+// level, or ("Error" first) when the store cannot be read or parsed.
 bool buildBookmarkAdaptiveTest(AppContext& ctx, double seconds);
 
 }  // namespace examsim

@@ -1,10 +1,10 @@
 #include "bank/retake_tests.h"
 
 #include "bank/adaptive_tests.h"
+#include "bank/bookmark_store.h"
 #include "bank/test_document.h"
 #include "core/app_context.h"
-#include "core/data_file.h"
-#include "core/file_ops.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "core/xml.h"
 
@@ -73,20 +73,8 @@ void collectWrongAnswers(const pugi::xml_node& from, RetakeList& list) {
 
 }  // namespace
 
-bool buildBookmarkedTest(AppContext& ctx, double seconds) {
-    if (!fileExists(dataFilePath(ctx, "bookmark"))) return false;
-    pugi::xml_document doc;
-    if (!loadDataDocument(ctx, "bookmark", doc)) {
-        if (ctx.host.messages) ctx.host.messages->show("Error", msg::Critical, "");
-        return false;
-    }
-    pugi::xml_node root = doc.document_element();
-    const std::string time = timeText(seconds);
-    setAttribute(root, "name", "BookmarkedQuestionTest");
-    setAttribute(root, "time", time);
-    setAttribute(root, "time_remaining", time);
-    if (root.attribute("currentQuestionID")) root.attribute("currentQuestionID").set_value("1");
-    for (const auto& x : selectAll(doc, "//user_attempt_report")) {
+void clearPreviousAttempts(pugi::xml_node test) {
+    for (const auto& x : selectAll(test, ".//user_attempt_report")) {
         pugi::xml_node report = x.node();
         pugi::xml_node first = report.first_child();
         if (!first) continue;
@@ -97,6 +85,29 @@ bool buildBookmarkedTest(AppContext& ctx, double seconds) {
             setText(first, "0");
         }
     }
+}
+
+pugi::xml_node bookmarksToRetake(AppContext& ctx, pugi::xml_document& doc) {
+    const auto loaded = loadBookmarks(ctx, doc);
+    if (!loaded) {
+        if (loaded.reason() != BookmarkFault::Missing && ctx.host.messages) ctx.host.messages->show("Error", msg::Critical, "");
+        return {};
+    }
+    const pugi::xml_node root = *loaded;
+    if (!root.child("item")) return {};  // a store pruned or saved without a question
+    clearPreviousAttempts(root);
+    return root;
+}
+
+bool buildBookmarkedTest(AppContext& ctx, double seconds) {
+    pugi::xml_document doc;
+    pugi::xml_node root = bookmarksToRetake(ctx, doc);
+    if (!root) return false;
+    const std::string time = timeText(seconds);
+    setAttribute(root, "name", "BookmarkedQuestionTest");
+    setAttribute(root, "time", time);
+    setAttribute(root, "time_remaining", time);
+    if (root.attribute("currentQuestionID")) root.attribute("currentQuestionID").set_value("1");
     return handOverTest(ctx, root);
 }
 

@@ -2,14 +2,22 @@
 
 #include <cstdio>
 #include <fstream>
+#include <utility>
 
 namespace examsim {
 namespace {
 
+ReadFaultHook& faultHook() {
+    static ReadFaultHook hook;
+    return hook;
+}
+
+bool allowed(const std::filesystem::path& path) { return !faultHook() || faultHook()(path); }
+
 template <typename Buffer>
 bool readInto(const std::filesystem::path& path, Buffer& out) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    if (!std::filesystem::is_regular_file(path, ec) || !allowed(path)) return false;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return false;
     const std::streamoff size = in.tellg();
@@ -22,13 +30,15 @@ bool readInto(const std::filesystem::path& path, Buffer& out) {
 
 }  // namespace
 
+void setReadFaultHook(ReadFaultHook hook) { faultHook() = std::move(hook); }
+
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out) { return readInto(path, out); }
 bool readWholeFile(const std::filesystem::path& path, std::string& out) { return readInto(path, out); }
 
 char* readWholeFileInto(const std::filesystem::path& path, std::size_t& size, std::size_t extra,
                         void* (*allocate)(std::size_t), void (*release)(void*)) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+    if (!std::filesystem::is_regular_file(path, ec) || !allowed(path)) return nullptr;
     const auto length = static_cast<std::size_t>(std::filesystem::file_size(path, ec));
     if (ec) return nullptr;
     std::FILE* f = std::fopen(path.c_str(), "rb");

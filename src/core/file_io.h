@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,5 +16,10 @@ bool readWholeFile(const std::filesystem::path& path, std::string& out);
 // cannot be opened or read (nothing is then left allocated).
 char* readWholeFileInto(const std::filesystem::path& path, std::size_t& size, std::size_t extra,
                         void* (*allocate)(std::size_t), void (*release)(void*));
+
+// Test seam: asked before each whole-file read; returning false makes that
+// read fail as it does for a file that exists but cannot be read.
+using ReadFaultHook = std::function<bool(const std::filesystem::path& path)>;
+void setReadFaultHook(ReadFaultHook hook);
 
 }  // namespace examsim

@@ -2,7 +2,6 @@
 
 #include "core/ascii_case.h"
 #include "core/app_context.h"
-#include "core/crypt_api.h"
 #include "core/data_file.h"
 #include "core/file_ops.h"
 #include "core/messages.h"
@@ -14,8 +13,6 @@
 
 namespace examsim {
 namespace {
-
-constexpr const char* kStoreName = "bookmark";
 
 void show(AppContext& ctx, const std::string& text, int style, const std::string& title = "") {
     if (ctx.host.messages) ctx.host.messages->show(text, style, title);
@@ -44,7 +41,7 @@ void makeNewBookmarkDocument(pugi::xml_document& doc) {
 
 bool store(AppContext& ctx, const pugi::xml_node& root) {
     try {
-        saveDataDocument(ctx, root, kStoreName);
+        saveDataDocumentAt(ctx, root, bookmarkStorePath(ctx));
         return true;
     } catch (const std::exception&) {
         show(ctx, "The bookmarks could not be saved.", msg::OkOnly | msg::Critical, kStandardTitle);
@@ -53,16 +50,6 @@ bool store(AppContext& ctx, const pugi::xml_node& root) {
 }
 
 }  // namespace
-
-std::filesystem::path bookmarkStorePath(const AppContext& ctx) { return dataFilePath(ctx, kStoreName); }
-
-std::string loadBookmarks(AppContext& ctx) {
-    try {
-        return ctx.dataCipher.DecryptFile(bookmarkStorePath(ctx), {}, kPassPhrase);
-    } catch (const CryptError&) {
-        return {};
-    }
-}
 
 bool saveBookmarks(AppContext& ctx, const std::string& xml) {
     pugi::xml_document doc;
@@ -75,22 +62,22 @@ bool saveBookmarks(AppContext& ctx, const std::string& xml) {
 
 bool createBookmarkfile(AppContext& ctx) {
     pugi::xml_document doc;
-    if (!parseXml(doc, loadBookmarks(ctx)) || !doc.document_element()) {
+    const auto root = loadBookmarks(ctx, doc);
+    if (!root) {
         show(ctx, "No Bookmark availaible", msg::OkOnly);
         return false;
     }
-    std::string xml = xmlText(doc.document_element());
+    std::string xml = xmlText(*root);
     writeXMLFile(ctx, xml, ctx.paths.resolve("\\Database\\bookmark"), "createBookmarkfile");
     return true;
 }
 
 void bookmarkQuestions(AppContext& ctx, const std::string& testXml, Movie& modeMovie) {
     pugi::xml_document bookmarks;
-    if (!fileExists(bookmarkStorePath(ctx))) {
-        makeNewBookmarkDocument(bookmarks);
-    } else if (!parseXml(bookmarks, loadBookmarks(ctx)) || !bookmarks.document_element()) {
-        show(ctx, "Error While loading bookmark", msg::OkOnly | msg::Information);
-        // The damaged store is replaced by what this merge keeps.
+    if (const auto loaded = loadBookmarks(ctx, bookmarks); !loaded) {
+        if (loaded.reason() != BookmarkFault::Missing)
+            show(ctx, "Error While loading bookmark", msg::OkOnly | msg::Information);
+        // A damaged store is replaced by what this merge keeps.
         makeNewBookmarkDocument(bookmarks);
     }
     pugi::xml_node root = bookmarks.document_element();

@@ -1,17 +1,14 @@
 #pragma once
-#include <filesystem>
+// The store itself (bookmarkStorePath, loadBookmarks) sits in bank, where the
+// re-take builders read it too.
+#include "bank/bookmark_store.h"
+
 #include <string>
 
 namespace examsim {
 
 struct AppContext;
 class Movie;
-
-// "/Database/bookmark.wlb" under the application folder.
-std::filesystem::path bookmarkStorePath(const AppContext& ctx);
-
-// The deciphered bookmark store; the empty text when there is none.
-std::string loadBookmarks(AppContext& ctx);
 
 // Stores the bookmark document given as XML text, replacing the store.
 // False, after a message, when the text does not parse or cannot be written.

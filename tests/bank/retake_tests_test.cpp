@@ -1,8 +1,13 @@
+#include "bank/adaptive_tests.h"
+#include "bank/bookmark_store.h"
 #include "bank/retake_tests.h"
 #include "bank/tips.h"
 #include "builder_fixture.h"
+#include "core/file_io.h"
 #include "core/xml.h"
 #include "support/data_files.h"
+
+#include <optional>
 
 using namespace examsim;
 using namespace examsim::test;
@@ -19,7 +24,10 @@ std::string record(const std::string& items) { return "<Test name=\"Final\"><Tes
 
 }  // namespace
 
-class Retake : public BuilderTest {};
+class Retake : public BuilderTest {
+protected:
+    void TearDown() override { setReadFaultHook({}); }
+};
 
 TEST_F(Retake, HoldsEachQuestionWhoseLatestAttemptWasWrongFromItsEarliestWrongCopyOrNothing) {
     setReport("<QuestionBank><History>" +
@@ -46,7 +54,6 @@ TEST_F(Retake, HoldsEachQuestionWhoseLatestAttemptWasWrongFromItsEarliestWrongCo
 }
 
 TEST_F(Retake, ABookmarkedTestStartsAtQuestionOneWithAttemptsCleared) {
-    EXPECT_FALSE(buildBookmarkedTest(ctx, 600));
     writeDataText(ctx, "bookmark",
                   "<Test name=\"bookMark\" currentQuestionID=\"7\"><property/>" + stored("a", "1", "1", "t1") +
                       "<item questionId=\"b\"><user_attempt_report><marks_scored>1</marks_scored><bookmark value=\"true\"/>"
@@ -58,11 +65,60 @@ TEST_F(Retake, ABookmarkedTestStartsAtQuestionOneWithAttemptsCleared) {
     EXPECT_STREQ(test.attribute("time").value(), "600");
     EXPECT_EQ(xmlText(test.child("item").child("user_attempt_report")), "<user_attempt_report><marks_scored>0</marks_scored></user_attempt_report>");
     EXPECT_EQ(textContent(test.child("item").next_sibling().child("user_attempt_report").first_child()), "0");
+}
 
-    writeDataText(ctx, "bookmark", "<Test>");
-    EXPECT_FALSE(buildBookmarkedTest(ctx, 600));
-    ASSERT_EQ(host.messages.shown.size(), 1u);
-    EXPECT_EQ(host.messages.shown[0].text, "Error");
+TEST_F(Retake, AnAdaptiveBookmarkTestAlsoAsksAgainWithoutTheEarlierAnswers) {
+    std::string items;
+    for (const auto& [level, count] : std::vector<std::pair<std::string, int>>{{"Beginner", 10}, {"Intermediate", 15}, {"Expert", 10}})
+        for (int k = 0; k < count; ++k)
+            items += "<item questionId=\"" + level + std::to_string(k) + "\" level=\"" + level + "\" total_marks=\"1\">"
+                     "<user_attempt_report><user_attempts>B</user_attempts><marks_scored>1</marks_scored>"
+                     "<bookmark value=\"true\"/></user_attempt_report></item>";
+    writeDataText(ctx, "bookmark", "<Test name=\"bookMark\"><property/>" + items + "</Test>");
+    ASSERT_TRUE(buildBookmarkAdaptiveTest(ctx, 600));
+    const pugi::xml_node test = handedOver();
+    EXPECT_STREQ(test.attribute("name").value(), "Adaptive");
+    EXPECT_EQ(selectAll(test, "item").size(), 35u);
+    EXPECT_EQ(selectAll(test, "item/user_attempt_report/user_attempts").size(), 0u);  // a skipped question scores nothing
+    EXPECT_EQ(selectAll(test, "item/user_attempt_report/marks_scored[. = '0']").size(), 35u);
+}
+
+TEST_F(Retake, BookmarkTestsWithoutABookmarkedQuestionBuildNothingAndSayWhyTheStoreFailed) {
+    const auto unreadable = [](const std::filesystem::path& p) { return p.filename() != "bookmark.wlb"; };
+    const struct {
+        const char* store;  // null: no store
+        bool readable;
+        std::optional<BookmarkFault> fault;
+        std::vector<std::string> boxes;
+    } cases[] = {
+        {nullptr, true, BookmarkFault::Missing, {}},                            // the caller answers "ri5"
+        {"<Test name=\"bookMark\"><property/></Test>", true, std::nullopt, {}},  // a store saved without a mark
+        {"<Test>", true, BookmarkFault::NotParsed, {"Error"}},
+        {"<Test name=\"bookMark\"><property/></Test>", false, BookmarkFault::Unreadable, {"Error"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.store ? c.store : "no store") + (c.readable ? "" : ", unreadable"));
+        std::filesystem::remove(bookmarkStorePath(ctx));
+        if (c.store) writeDataText(ctx, "bookmark", c.store);
+        setReadFaultHook(c.readable ? ReadFaultHook() : ReadFaultHook(unreadable));
+        pugi::xml_document doc;
+        const auto loaded = loadBookmarks(ctx, doc);
+        EXPECT_EQ(loaded ? std::nullopt : std::optional(loaded.reason()), c.fault);
+        for (const auto& build : {buildBookmarkedTest, buildBookmarkAdaptiveTest}) {
+            host.messages.shown.clear();
+            bool built = true;
+            EXPECT_NO_THROW(built = build(ctx, 600));
+            EXPECT_FALSE(built);
+            std::vector<std::string> boxes;
+            for (const ShownMessage& m : host.messages.shown) boxes.push_back(m.text);
+            EXPECT_EQ(boxes, c.boxes);
+            if (!boxes.empty()) {
+                EXPECT_EQ(host.messages.shown[0].style, msg::Critical);
+            }
+        }
+        setReadFaultHook({});
+        EXPECT_FALSE(std::filesystem::exists(currentTestFilePath(ctx)));
+    }
 }
 
 TEST_F(Retake, TheTipOfTodayJoinsEveryTipInOrder) {

@@ -284,7 +284,7 @@ TEST_F(ModeScreen, BookmarksAreListedKeptOrDroppedAndExplained) {
     command("saveRemaningBookMark");
     EXPECT_EQ(screens.log, (Strings{"mnuResetAll on"}));
     pugi::xml_document kept;
-    ASSERT_TRUE(parseXml(kept, loadBookmarks(ctx)));
+    ASSERT_TRUE(loadBookmarks(ctx, kept));
     EXPECT_EQ(std::distance(kept.child("Test").begin(), kept.child("Test").end()), 2);
     movie.vars["tempNode"] = "<Test name='bookMark'><property/></Test>";
     command("saveRemaningBookMark");
