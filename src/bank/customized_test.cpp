@@ -8,6 +8,7 @@
 #include "core/number_text.h"
 #include "core/system_clock.h"
 #include "core/xml.h"
+#include "core/movie_document.h"
 
 #include <array>
 #include <string_view>
@@ -32,7 +33,7 @@ std::string offerKey(std::string_view topic, std::string_view level) {
 
 bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& selection, bool adaptive) {
     pugi::xml_document chosen;
-    if (!parseXml(chosen, selection)) return false;
+    if (!parseMovieXml(ctx, chosen, selection)) return false;
     // The pool's questions per topic and level, in pool order; a cursor per
     // list stands for the questions already moved out of the pool.
     struct Offer {

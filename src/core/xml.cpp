@@ -1,5 +1,6 @@
 #include "core/xml.h"
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -16,6 +17,12 @@ struct StringWriter : pugi::xml_writer {
 XmlParseOutcome outcome(pugi::xml_document& doc, const pugi::xml_parse_result& r, std::string_view text) {
     XmlParseOutcome o;
     if (r) {
+        if (nestingDepth(doc) > kMaxXmlDepth) {
+            doc.reset();
+            o.tooDeep = true;
+            o.description = "elements nested more than " + std::to_string(kMaxXmlDepth) + " levels deep";
+            return o;
+        }
         o.ok = true;
         return o;
     }
@@ -35,17 +42,30 @@ XmlParseOutcome outcome(pugi::xml_document& doc, const pugi::xml_parse_result& r
     return o;
 }
 
-void collectText(const pugi::xml_node& node, std::string& out) {
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        const auto type = child.type();
-        if (type == pugi::node_pcdata || type == pugi::node_cdata)
-            out += child.value();
-        else if (type == pugi::node_element)
-            collectText(child, out);
+// The next node after `node` in document order below `top`, descending into
+// children when `descend`; empty at the end. A loop, not recursion: the depth
+// of a document is whatever its file says.
+pugi::xml_node nextInOrder(pugi::xml_node node, const pugi::xml_node& top, bool descend, std::size_t& depth) {
+    if (descend && node.first_child()) {
+        ++depth;
+        return node.first_child();
     }
+    while (node != top) {
+        if (pugi::xml_node next = node.next_sibling()) return next;
+        node = node.parent();
+        --depth;
+    }
+    return {};
 }
 
 }  // namespace
+
+std::size_t nestingDepth(const pugi::xml_node& node) {
+    std::size_t depth = 0, deepest = 0;
+    for (pugi::xml_node n = nextInOrder(node, node, true, depth); n; n = nextInOrder(n, node, true, depth))
+        if (n.type() == pugi::node_element) deepest = std::max(deepest, depth);
+    return deepest;
+}
 
 XmlParseOutcome parseXml(pugi::xml_document& doc, std::string_view text) {
     doc.reset();
@@ -68,7 +88,13 @@ std::string xmlText(const pugi::xml_node& node) {
 std::string textContent(const pugi::xml_node& node) {
     if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return node.value();
     std::string out;
-    collectText(node, out);
+    std::size_t depth = 0;
+    for (pugi::xml_node n = nextInOrder(node, node, true, depth); n;) {
+        const auto type = n.type();
+        if (type == pugi::node_pcdata || type == pugi::node_cdata) out += n.value();
+        // Only elements are entered: text below a comment or instruction does not count.
+        n = nextInOrder(n, node, type == pugi::node_element, depth);
+    }
     return out;
 }
 

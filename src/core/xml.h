@@ -12,17 +12,27 @@ struct XmlParseOutcome {
     std::string description;  // empty when ok
     std::size_t line = 0;     // 1-based, 0 when ok
     std::size_t column = 0;   // 1-based, 0 when ok
+    bool tooDeep = false;     // well-formed, but nested beyond kMaxXmlDepth
     explicit operator bool() const { return ok; }
 };
 
+// Deepest element nesting any document may have. Readers walk trees
+// iteratively, but pugixml frees a removed subtree by recursion, and the
+// movies' own parser stops far earlier.
+inline constexpr std::size_t kMaxXmlDepth = 1000;
+
 // Parses UTF-8 text into `doc` (emptied first). Comments and the declaration
 // are kept so a document written back keeps them; whitespace-only text between
-// elements is not kept. On failure the document is left empty.
+// elements is not kept. On failure, a document nested deeper than
+// kMaxXmlDepth included, the document is left empty.
 XmlParseOutcome parseXml(pugi::xml_document& doc, std::string_view text);
 
 // Parses a buffer allocated with pugixml's allocation function; the document
 // takes it over (no copy). No line and column are worked out on failure.
 XmlParseOutcome parseXmlAdopting(pugi::xml_document& doc, char* buffer, std::size_t size);
+
+// Levels of elements below `node` (0 for a node without child elements).
+std::size_t nestingDepth(const pugi::xml_node& node);
 
 // The node as XML text, without added indentation or line breaks.
 std::string xmlText(const pugi::xml_node& node);

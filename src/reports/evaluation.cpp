@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "core/product_config.h"
 #include "core/xml.h"
+#include "core/movie_document.h"
 #include "reports/step_marker.h"
 
 #include <optional>
@@ -192,7 +193,7 @@ Evaluated evaluateTest(AppContext& ctx, const std::string& testXml) {
     }
     pugi::xml_document doc;
     mark(ctx, kParse);
-    if (!parseXml(doc, testXml)) {
+    if (!parseMovieXml(ctx, doc, testXml)) {
         mark(ctx, kParseFailed);
         if (!inputFault) inputFault = EvaluationFault::NotParsed;
         if (ctx.host.messages) ctx.host.messages->show("Error while loading report xml", msg::OkOnly | msg::Critical, "");

@@ -58,12 +58,21 @@ TEST_F(Product, RootKeysAreFoundOnlyUnderTheRootAndSlashKeysTakeTheFirstMatch) {
     EXPECT_EQ(productText(ctx, productkey::RootMaxReports), "9");
 }
 
-TEST_F(Product, AnUnparsableProductFileShowsQe7AndLeavesItEmpty) {
+TEST_F(Product, AnUnparsableOrAbsurdlyNestedProductFileShowsQe7AndLeavesItEmpty) {
     ctx.catalogue["qe7"] = "The product file is damaged.";
-    writeDataText(ctx, "Product", "<product><sku>x</sku>");
-    loadProductDocument(ctx);
-    ASSERT_EQ(host.messages.shown.size(), 1u);
-    EXPECT_EQ(host.messages.shown[0].text, "The product file is damaged.");
-    EXPECT_EQ(ctx.sku, "");
-    EXPECT_EQ(productText(ctx, productkey::ProductName), "");
+    // About a megabyte of nesting in the product name.
+    std::string deep;
+    for (int i = 0; i < 150000; ++i) deep += "<b>";
+    deep += "name";
+    for (int i = 0; i < 150000; ++i) deep += "</b>";
+    for (const std::string& text : {std::string("<product><sku>x</sku>"),
+                                    "<product><sku>x</sku><product-name>" + deep + "</product-name></product>"}) {
+        host.messages.shown.clear();
+        writeDataText(ctx, "Product", text);
+        loadProductDocument(ctx);
+        ASSERT_EQ(host.messages.shown.size(), 1u) << text.substr(0, 40);
+        EXPECT_EQ(host.messages.shown[0].text, "The product file is damaged.");
+        EXPECT_EQ(ctx.sku, "");
+        EXPECT_EQ(productText(ctx, productkey::ProductName), "");
+    }
 }
