@@ -11,15 +11,10 @@ namespace examsim {
 
 std::filesystem::path errorLogPath(const AppContext& ctx) { return ctx.paths.resolve("\\errorLog.txt"); }
 
-void writeErrorLog(std::string& trace, const std::filesystem::path& logFile) {
-    trace = crlfLineBreaks(trace);
-    writeFileAtomically(logFile, utf8ToCp1252Lossy(trace));
-}
+namespace {
 
-void reportFatalError(AppContext& ctx, std::string& trace, const std::filesystem::path& logFile) {
-    // A log that cannot be written travels to the caller, as any write error would.
-    writeErrorLog(trace, logFile);
-
+// Mails the log to the makers, or tells the user where to send it.
+void offerErrorLog(AppContext& ctx, const std::filesystem::path& logFile) {
     MailMessage mail;
     mail.to = kSupportAddress;
     mail.cc = kBugReportAddress;
@@ -34,7 +29,25 @@ void reportFatalError(AppContext& ctx, std::string& trace, const std::filesystem
     }
     if (!sent && ctx.host.messages)
         ctx.host.messages->show(std::string("Error!!! Please send errorLog.txt to ") + kSupportAddress, msg::OkOnly, "");
+}
 
+}  // namespace
+
+void writeErrorLog(std::string& trace, const std::filesystem::path& logFile) {
+    trace = crlfLineBreaks(trace);
+    writeFileAtomically(logFile, utf8ToCp1252Lossy(trace));
+}
+
+void reportFatalError(AppContext& ctx, std::string& trace, const std::filesystem::path& logFile) {
+    try {
+        writeErrorLog(trace, logFile);
+        offerErrorLog(ctx, logFile);
+    } catch (const FileWriteError& e) {
+        // Nothing to mail then; the user still learns why the program ends.
+        if (ctx.host.messages)
+            ctx.host.messages->show(std::string("The error log could not be written (") + e.what() + ").",
+                                    msg::OkOnly | msg::Critical, "");
+    }
     if (ctx.host.program) ctx.host.program->endProgram(1);
     std::exit(1);
 }

@@ -19,7 +19,8 @@ void writeErrorLog(std::string& trace, const std::filesystem::path& logFile);
 
 // Writes the trace as the whole error log (atomically, Windows-1252), offers
 // it to the makers through the mail program, tells the user where to send it
-// when no mail program took it, and ends the program. Does not return.
+// when no mail program took it, and ends the program. A log that cannot be
+// written is not mailed; the user is told so. Does not return.
 [[noreturn]] void reportFatalError(AppContext& ctx, std::string& trace, const std::filesystem::path& logFile);
 
 }  // namespace examsim

@@ -12,7 +12,11 @@ frmSplash::frmSplash(AppContext& ctx, SplashHost& host) : MovieScreen(ctx), host
 
 void frmSplash::load() {
     computeScreenScale(ctx_);
-    loadScreenMovie(ctx_, movie(), "\\Splash.wlb");
+    if (!loadScreenMovie(ctx_, movie(), "\\Splash.wlb")) {
+        // Start-up cannot go on in a folder that takes no file; the user has been told why.
+        ctx_.loadTrace += ":splash movie not written";
+        reportFatalError(ctx_, ctx_.loadTrace, errorLogPath(ctx_));
+    }
     const std::string versionType = textContent(firstNamed(ctx_.productDoc, "version_type"));
     ctx_.versionCode = textContent(firstNamed(ctx_.productDoc, "version_code"));
     const std::string productName = textContent(firstNamed(ctx_.productDoc, "product-name"));

@@ -31,8 +31,11 @@ TEST_F(FatalError, WithoutAMailProgramTheUserIsToldWhereToSendTheLog) {
     EXPECT_EQ(host.mail.sent[0].subject, "Bug Report: :");  // before the mode screen set a title
 }
 
-TEST_F(FatalError, AnUnwritableLogTravelsToTheCaller) {
+TEST_F(FatalError, AnUnwritableLogIsToldAndTheProgramStillEndsWithoutMailingIt) {
     std::string trace = "x";
-    EXPECT_THROW(reportFatalError(ctx, trace, t / "missing-folder" / "errorLog.txt"), std::exception);
-    EXPECT_EQ(host.program.endCount, 0);
+    EXPECT_THROW(reportFatalError(ctx, trace, t / "missing-folder" / "errorLog.txt"), ProgramEnded);
+    EXPECT_EQ(host.program.endCount, 1);
+    EXPECT_TRUE(host.mail.sent.empty());
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_EQ(host.messages.shown[0].text.rfind("The error log could not be written (", 0), 0u);
 }

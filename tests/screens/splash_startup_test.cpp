@@ -48,6 +48,19 @@ protected:
 
 }  // namespace
 
+TEST_F(Splash, ASplashMovieThatCannotBeWrittenEndsStartUpThroughTheFatalPath) {
+    std::string html = "<html><head></head></html>";
+    ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
+    writeFile(t / "Splash.wlb", html);
+    std::filesystem::create_directory(t / "tempSwf.swf");
+    EXPECT_THROW(splash.load(), ProgramEnded);
+    EXPECT_EQ(host.program.endCount, 1);
+    EXPECT_TRUE(movie.log.empty());
+    ASSERT_FALSE(host.messages.shown.empty());
+    EXPECT_EQ(host.messages.shown[0].text.rfind(kMovieNotWritten, 0), 0u);
+    EXPECT_NE(readFile(t / "errorLog.txt").find("splash movie not written"), std::string::npos);
+}
+
 TEST_F(Splash, LoadSendsTheProductTextsInOrder) {
     std::string html = "<html><head></head></html>";
     ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
