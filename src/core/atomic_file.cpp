@@ -1,11 +1,15 @@
 #include "core/atomic_file.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace examsim {
@@ -19,6 +23,9 @@ WriteFaultHook& faultHook() {
 bool allowed(std::string_view step) { return !faultHook() || faultHook()(step); }
 
 constexpr std::size_t kSuffixLength = 10;
+
+// A temporary whose writer may not have locked it yet is this young at most.
+constexpr auto kLockGrace = std::chrono::seconds(10);
 
 std::string randomSuffix() {
     static thread_local std::mt19937_64 gen{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
@@ -41,27 +48,51 @@ void syncFolder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
+// The file being replaced, when there is one. A file nobody may write is
+// refused, as the program could never write it before either.
+std::optional<struct stat> replacedFile(const std::filesystem::path& target) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    if ((st.st_mode & 0222) == 0) fail(target, "the file is read-only", EACCES);
+    return st;
+}
+
+bool youngerThanGrace(const struct stat& st) {
+    const auto modified = std::chrono::system_clock::time_point(std::chrono::seconds(st.st_mtim.tv_sec));
+    return std::chrono::system_clock::now() - modified < kLockGrace;
+}
+
 }  // namespace
 
 void setWriteFaultHook(WriteFaultHook hook) { faultHook() = std::move(hook); }
 
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
     const std::filesystem::path folder = target.parent_path();
+    const std::optional<struct stat> replaced = replacedFile(target);
     std::filesystem::path temp;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
         temp = folder / (temporaryPrefix(target) + randomSuffix());
         if (!allowed("open")) fail(target, "open", EACCES);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
         if (fd < 0 && errno != EEXIST) fail(target, "open", errno);
     }
     if (fd < 0) fail(target, "open", EEXIST);
+    // Held until the file has its final name: another process cleaning up
+    // abandoned temporaries sees that this one is alive.
+    ::flock(fd, LOCK_EX);
 
     auto abandon = [&](const char* what, int err) {
-        ::close(fd);
         ::unlink(temp.c_str());
+        ::close(fd);
         fail(target, what, err);
     };
+
+    if (replaced) {
+        // The new file keeps the old one's permissions (a private history stays private).
+        if (::fchmod(fd, replaced->st_mode & 07777) != 0) abandon("mode", errno);
+        if (::geteuid() == 0) (void)::fchown(fd, replaced->st_uid, replaced->st_gid);
+    }
 
     const std::uint8_t* p = bytes.data();
     std::size_t left = bytes.size();
@@ -77,17 +108,10 @@ void writeFileAtomically(const std::filesystem::path& target, std::span<const st
         left -= static_cast<std::size_t>(n);
     }
     if (!allowed("sync") || ::fsync(fd) != 0) abandon("sync", errno ? errno : EIO);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        fail(target, "close", err);
-    }
-    if (!allowed("rename") || ::rename(temp.c_str(), target.c_str()) != 0) {
-        const int err = errno ? errno : EIO;
-        ::unlink(temp.c_str());
-        fail(target, "rename", err);
-    }
-    syncFolder(folder);
+    if (!allowed("rename") || ::rename(temp.c_str(), target.c_str()) != 0) abandon("rename", errno ? errno : EIO);
+    ::close(fd);  // the content was flushed before the rename
+    if (allowed("dirsync")) syncFolder(folder);
+    allowed("done");
     removeAbandonedTemporaries(target);
 }
 
@@ -97,10 +121,14 @@ void removeAbandonedTemporaries(const std::filesystem::path& target) {
     std::error_code ec;
     for (auto it = std::filesystem::directory_iterator(folder, ec); !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.size() == prefix.size() + kSuffixLength && name.compare(0, prefix.size(), prefix) == 0) {
-            std::error_code ignored;
-            std::filesystem::remove(it->path(), ignored);
-        }
+        if (name.size() != prefix.size() + kSuffixLength || name.compare(0, prefix.size(), prefix) != 0) continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0) continue;
+        struct stat st {};
+        // Locked: its writer is alive. Very young: its writer may be about to lock it.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && !youngerThanGrace(st))
+            ::unlink(it->path().c_str());
+        ::close(fd);
     }
 }
 

@@ -2,6 +2,9 @@
 #include "core/data_file.h"
 #include "support/context_fixture.h"
 
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 using namespace examsim;
@@ -57,14 +60,39 @@ TEST_F(AtomicReplace, AReadOnlyFolderKeepsTheOldContainer) {
     expectContainer(oldDoc);
 }
 
-TEST(AbandonedTemporaries, OnlyTheTargetsOwnTemporariesAreRemoved) {
+TEST_F(AtomicReplace, AReplacedFileKeepsItsModeAndAReadOnlyFileIsRefused) {
+    const fs::path store = t / "Database" / "MainReport.wlb";
+    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                                 fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read}) {
+        fs::permissions(store, mode);
+        saveDataDocument(ctx, newDoc, "MainReport");
+        EXPECT_EQ(fs::status(store).permissions(), mode);
+        saveDataDocument(ctx, oldDoc, "MainReport");
+    }
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
+    fs::permissions(store, readOnly);
+    EXPECT_THROW(saveDataDocument(ctx, newDoc, "MainReport"), FileWriteError);
+    EXPECT_EQ(fs::status(store).permissions(), readOnly);
+    expectContainer(oldDoc);
+}
+
+TEST(AbandonedTemporaries, OnlyTheTargetsOwnTemporariesWhoseWriterIsGoneAreRemoved) {
     TempFolder t;
-    for (const char* name : {".MainReport.wlb.tmp-abcdefghij", ".bookmark.wlb.tmp-abcdefghij", ".MainReport.wlb.tmp-short"})
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {".MainReport.wlb.tmp-abcdefghij", ".MainReport.wlb.tmp-lockedxxxx", ".MainReport.wlb.tmp-youngxxxxx",
+                             ".bookmark.wlb.tmp-abcdefghij", ".MainReport.wlb.tmp-short"}) {
         writeFile(t / name, "x");
+        if (std::string(name).find("young") == std::string::npos) fs::last_write_time(t / name, longAgo);
+    }
+    // A writer still at work holds its temporary locked.
+    const int held = ::open((t / ".MainReport.wlb.tmp-lockedxxxx").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
     writeFile(t / "MainReport.wlb", "kept");
     removeAbandonedTemporaries(t / "MainReport.wlb");
+    ::close(held);
     EXPECT_FALSE(fs::exists(t / ".MainReport.wlb.tmp-abcdefghij"));
-    EXPECT_TRUE(fs::exists(t / ".bookmark.wlb.tmp-abcdefghij"));
-    EXPECT_TRUE(fs::exists(t / ".MainReport.wlb.tmp-short"));
+    for (const char* kept : {".MainReport.wlb.tmp-lockedxxxx", ".MainReport.wlb.tmp-youngxxxxx", ".bookmark.wlb.tmp-abcdefghij",
+                             ".MainReport.wlb.tmp-short"})
+        EXPECT_TRUE(fs::exists(t / kept)) << kept;
     EXPECT_EQ(readFile(t / "MainReport.wlb"), "kept");
 }
