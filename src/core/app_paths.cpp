@@ -34,6 +34,11 @@ std::filesystem::path child(const std::filesystem::path& folder, std::string_vie
     return exact;
 }
 
+bool within(const std::filesystem::path& root, const std::filesystem::path& path) {
+    auto [r, _] = std::mismatch(root.begin(), root.end(), path.begin(), path.end());
+    return r == root.end();
+}
+
 }  // namespace
 
 AppPaths::AppPaths(std::filesystem::path folder) { setFolder(std::move(folder)); }
@@ -65,11 +70,18 @@ std::optional<std::filesystem::path> AppPaths::confined(std::string_view relativ
     std::error_code ec;
     const auto real = std::filesystem::weakly_canonical(p, ec);
     const auto root = std::filesystem::weakly_canonical(folder_, ec);
-    if (!ec) {
-        auto [r, _] = std::mismatch(root.begin(), root.end(), real.begin(), real.end());
-        if (r != root.end()) return std::nullopt;
-    }
+    if (!ec && !within(root, real)) return std::nullopt;
     return p;
+}
+
+bool AppPaths::keepsInside(const std::filesystem::path& path) const {
+    const auto rel = path.lexically_normal().lexically_relative(folder_.lexically_normal());
+    if (rel.empty() || rel == "." || *rel.begin() == "..") return false;
+    std::error_code ec;
+    const auto root = std::filesystem::weakly_canonical(folder_, ec);
+    if (ec) return false;
+    const auto real = std::filesystem::weakly_canonical(path.parent_path(), ec);
+    return !ec && within(root, real);
 }
 
 std::filesystem::path executableFolder() {

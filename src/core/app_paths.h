@@ -31,6 +31,12 @@ public:
     // letters are refused).
     std::optional<std::filesystem::path> confined(std::string_view relative) const;
 
+    // True when `path` lies in the folder and the way to its last component
+    // passes no link that leads out of the folder: a file the program may
+    // create, replace or delete. The last component itself is never followed
+    // (a link there is replaced or left alone, not its target).
+    bool keepsInside(const std::filesystem::path& path) const;
+
 private:
     std::filesystem::path folder_;
 };

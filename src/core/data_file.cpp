@@ -4,6 +4,7 @@
 #include "core/atomic_file.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
+#include "core/file_ops.h"
 #include "core/messages.h"
 
 #include <new>
@@ -123,6 +124,7 @@ void saveDataDocument(AppContext& ctx, const pugi::xml_node& doc, std::string_vi
 void saveDataDocumentAt(AppContext& ctx, const pugi::xml_node& doc, const std::filesystem::path& container) {
     std::string bytes = storedBytes(doc);
     ctx.dataCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}, kPassPhrase);
+    requireInsideFolder(ctx.paths, container);
     writeFileAtomically(container, bytes);
 }
 
@@ -134,6 +136,7 @@ void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::pat
         ansi = utf8ToCp1252Lossy(text);
     }
     try {
+        requireInsideFolder(ctx.paths, plainFile);
         writeFileAtomically(plainFile, ansi);
     } catch (const FileWriteError&) {
         showMessage(ctx, "si13", msg::OkOnly);

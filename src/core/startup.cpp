@@ -23,7 +23,7 @@ void run(const std::function<void(AppContext&)>& loader, AppContext& ctx) {
 
 void runStartup(AppContext& ctx, InstanceLock& lock, const StartupLoaders& loaders) {
     if (!lock.acquire()) refuse(ctx, kAlreadyRunning, msg::OkOnly | msg::Exclamation, "", 0);
-    deleteFolder(ctx.paths.resolve("/upgrade/patch"));
+    deleteFolder(ctx.paths, ctx.paths.resolve("/upgrade/patch"));
     run(loaders.systemDocument, ctx);
     run(loaders.messageCatalogue, ctx);
     run(loaders.productDocument, ctx);

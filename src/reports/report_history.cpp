@@ -102,7 +102,7 @@ pugi::xml_document& loadReportHistory(AppContext& ctx) {
 }
 
 void resetReportHistory(AppContext& ctx) {
-    deleteFile(reportHistoryPath(ctx));
+    deleteFile(ctx.paths, reportHistoryPath(ctx));
     makeDefaultReport(ctx, ctx.reportDoc);
 }
 

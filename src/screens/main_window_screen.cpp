@@ -184,7 +184,7 @@ void frmMDIMain::performanceHistory() {
 void frmMDIMain::resetAll() {
     if (showMessage(ctx_, "ri7", msg::YesNo, "Reset Confirm") != msg::Yes) return;
     resetReportHistory(ctx_);
-    deleteFile(ctx_.paths.resolve(kBookmarkFile));
+    deleteFile(ctx_.paths, ctx_.paths.resolve(kBookmarkFile));
     historyReset_ = true;
     enable("mnuPerHistory", false);
     enable("mnuResetAll", false);

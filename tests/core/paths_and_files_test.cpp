@@ -1,4 +1,5 @@
 #include "core/app_context.h"
+#include "core/atomic_file.h"
 #include "core/file_ops.h"
 #include "support/fakes.h"
 #include "support/temp_folder.h"
@@ -37,20 +38,49 @@ TEST(AppPaths, NamesFromMoviesStayInTheirFolder) {
 
 TEST(FileOps, ExistsDeleteAndFolders) {
     TempFolder t;
+    AppPaths paths(t.path());
     writeFile(t / "empty", "");
     EXPECT_TRUE(fileExists(t / "empty"));  // a file of length 0 exists
     EXPECT_FALSE(fileExists(t / "missing"));
     EXPECT_FALSE(fileExists(t.path()));  // a folder is no file
 
-    deleteFile(t / "missing");  // no error
-    deleteFile(t / "empty");
+    deleteFile(paths, t / "missing");  // no error
+    deleteFile(paths, t / "empty");
     EXPECT_FALSE(fileExists(t / "empty"));
 
     writeFile(t / "upgrade" / "patch" / "a" / "b.txt", "x");
-    EXPECT_TRUE(deleteFolder((t / "upgrade" / "patch").string() + "\\"));  // one trailing "\" is stripped
+    EXPECT_TRUE(deleteFolder(paths, (t / "upgrade" / "patch").string() + "\\"));  // one trailing "\" is stripped
     EXPECT_FALSE(fs::exists(t / "upgrade" / "patch"));
     EXPECT_TRUE(fs::exists(t / "upgrade"));
-    EXPECT_FALSE(deleteFolder(t / "upgrade" / "patch"));  // did not exist
+    EXPECT_FALSE(deleteFolder(paths, t / "upgrade" / "patch"));  // did not exist
+}
+
+TEST(FileOps, NoDeleteOrWriteFollowsALinkOutOfTheApplicationFolder) {
+    TempFolder t, outside;
+    AppPaths paths(t.path());
+    writeFile(outside / "patch" / "precious.txt", "x");
+    writeFile(outside / "precious.wlb", "x");
+    writeFile(t / "real" / "patch" / "a.txt", "x");
+    fs::create_directory_symlink(outside.path(), t / "upgrade");     // a link out of the folder
+    fs::create_directory_symlink(t / "real", t / "inner");           // a link that stays inside
+    fs::create_directory(t / "Database");
+    fs::create_directory_symlink(outside.path(), t / "Database" / "sub");
+
+    EXPECT_FALSE(deleteFolder(paths, paths.resolve("/upgrade/patch")));
+    deleteFile(paths, paths.resolve("\\upgrade\\precious.wlb"));
+    deleteFile(paths, paths.resolve("\\Database\\sub\\precious.wlb"));
+    EXPECT_THROW(requireInsideFolder(paths, paths.resolve("/upgrade/new.wlb")), FileWriteError);
+    EXPECT_THROW(requireInsideFolder(paths, outside / "x"), FileWriteError);
+    EXPECT_TRUE(fs::exists(outside / "patch" / "precious.txt"));
+    EXPECT_TRUE(fs::exists(outside / "precious.wlb"));
+
+    EXPECT_NO_THROW(requireInsideFolder(paths, paths.resolve("/inner/new.wlb")));
+    EXPECT_NO_THROW(requireInsideFolder(paths, paths.resolve("/Database/new/deeper.wlb")));
+    EXPECT_TRUE(deleteFolder(paths, paths.resolve("/inner/patch")));
+    EXPECT_FALSE(fs::exists(t / "real" / "patch"));
+    // A link as the last component is removed or replaced itself, never its target.
+    EXPECT_FALSE(deleteFolder(paths, paths.resolve("/upgrade")));
+    EXPECT_TRUE(fs::is_symlink(t / "upgrade"));
 }
 
 TEST(ScreenScale, ScalesFromTheScreenSizeAndTheHelpFileOfTheFolder) {
