@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <set>
 #include <system_error>
 
 namespace examsim {
@@ -14,18 +15,17 @@ bool startsWithNoCase(const std::string& text, std::string_view prefix) {
     return equalIgnoringCase(std::string_view(text).substr(0, prefix.size()), prefix);
 }
 
-// Files a desktop would run rather than show.
-bool runnable(const std::filesystem::path& file) {
+// The kinds of document a viewer shows and never runs: web pages, PDF, text
+// and pictures. Anything else (programs, scripts, desktop entries, shortcuts)
+// stays closed, whatever its name tries.
+bool safeDocument(const std::filesystem::path& file) {
+    static const std::set<std::string> kinds{".htm", ".html", ".pdf", ".txt", ".png", ".jpg", ".jpeg", ".gif", ".bmp", ".webp"};
     std::error_code ec;
-    const auto perms = std::filesystem::status(file, ec).permissions();
-    if (!ec && (perms & (std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
-                         std::filesystem::perms::others_exec)) != std::filesystem::perms::none &&
-        !std::filesystem::is_directory(file, ec))
-        return true;
-    const std::string ext = asciiLower(file.extension().string());
-    for (const char* bad : {".desktop", ".sh", ".exe", ".bat", ".cmd", ".com", ".msi", ".jar", ".py", ".appimage"})
-        if (ext == bad) return true;
-    return false;
+    const auto status = std::filesystem::status(file, ec);
+    if (ec || !std::filesystem::is_regular_file(status)) return false;
+    const auto exec = std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec | std::filesystem::perms::others_exec;
+    if ((status.permissions() & exec) != std::filesystem::perms::none) return false;
+    return kinds.count(asciiLower(file.extension().string())) > 0;
 }
 
 std::string percentEncoded(const std::string& text) {
@@ -60,11 +60,15 @@ void openLink(AppContext& ctx, const std::string& target) {
     } else if (target.find("://") == std::string::npos) {
         file = ctx.paths.confined(target);
     }
-    if (!file || runnable(*file)) {
+    // The document itself, past any link (confined() has kept it inside the
+    // folder), is what is judged and what the viewer is given.
+    std::error_code ec;
+    const auto real = file ? std::filesystem::canonical(*file, ec) : std::filesystem::path();
+    if (!file || ec || !safeDocument(real)) {
         std::cerr << "examsim: refused to open \"" << target << "\"\n";
         return;
     }
-    ctx.host.links->openLink(file->string());
+    ctx.host.links->openLink(real.string());
 }
 
 std::string mailLink(const std::string& address, const std::string& subject, const std::string& body) {

@@ -5,10 +5,11 @@ namespace examsim {
 
 struct AppContext;
 
-// Opens a web link ("http:", "https:"), a mail link ("mailto:") or a file
-// inside the application folder (a path relative to it, or an absolute path
-// within it). Anything else, a program in particular, is refused and logged
-// to stderr; nothing is shown to the user.
+// Opens a web link ("http:", "https:"), a mail link ("mailto:") or a
+// document inside the application folder (a path relative to it, or an
+// absolute path within it) of a kind that is shown, never run: a web page,
+// PDF, text or picture, judged by the file a link leads to. Anything else is
+// refused and logged to stderr; nothing is shown to the user.
 void openLink(AppContext& ctx, const std::string& target);
 
 // The mail link for an address, subject and body. Subject and body are
