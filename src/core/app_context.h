@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <pugixml.hpp>
+#include <set>
 #include <string>
 #include <unordered_map>
 
@@ -53,6 +54,10 @@ struct AppContext {
 
     // The test being handed between builders, screens and the saved exam.
     std::string currentTestFileName = "simulator";
+    // Other plain files of "\Database\" the host wrote for a movie to read
+    // (the bookmark list, deciphered pages): with the current test file, the
+    // only files a movie's "kill" may delete.
+    std::set<std::string> handedToMovies;
     std::string currentModeLabel;
 
     // What the test being started allows, set by its starter: bookmarking its

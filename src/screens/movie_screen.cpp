@@ -1,22 +1,37 @@
 #include "screens/movie_screen.h"
 
 #include "core/app_context.h"
+#include "core/ascii_case.h"
+#include "core/atomic_file.h"
 #include "core/file_ops.h"
 #include "core/links.h"
+#include "core/messages.h"
 #include "core/xml.h"
 
 #include <iostream>
+#include <optional>
 
 namespace examsim {
 
-void loadScreenMovie(AppContext& ctx, Movie& movie, std::string_view movieFile) {
+bool loadScreenMovie(AppContext& ctx, Movie& movie, std::string_view movieFile) {
     const auto temp = ctx.paths.resolve(kTempMovie);
-    ctx.movieCipher.DecryptFile2(ctx.paths.resolve(movieFile), temp, kPassPhrase);
+    try {
+        requireInsideFolder(ctx.paths, temp);
+        ctx.movieCipher.DecryptFile2(ctx.paths.resolve(movieFile), temp, kPassPhrase);
+    } catch (const FileWriteError& e) {
+        // A read-only folder, or something else in the temporary movie's place.
+        if (ctx.host.messages)
+            ctx.host.messages->show(std::string(kMovieNotWritten) + " (" + e.what() + ")", msg::OkOnly | msg::Critical,
+                                    kStandardTitle);
+        return false;
+    }
     struct RemoveTemp {
+        const AppPaths& paths;
         std::filesystem::path p;
-        ~RemoveTemp() { deleteFile(p); }
-    } removeTemp{temp};
+        ~RemoveTemp() { deleteFile(paths, p); }
+    } removeTemp{ctx.paths, temp};
     movie.LoadMovie(0, temp);
+    return true;
 }
 
 std::string resolutionValue(const AppContext& ctx) { return ctx.screen1024 ? "-1" : "0"; }
@@ -60,12 +75,19 @@ void MovieScreen::addUtpButtons() {
 }
 
 void MovieScreen::killFile(const std::string& name) {
-    if (auto file = ctx_.paths.fileIn("\\Database\\", name)) {
-        deleteFile(*file);
-        return;
-    }
-    std::cerr << "examsim: \"kill\" with \"" << name << "\" deletes nothing: not a plain file name\n";
+    std::optional<std::string> handed;
+    if (equalIgnoringCase(name, ctx_.currentTestFileName)) handed = ctx_.currentTestFileName;
+    for (const std::string& h : ctx_.handedToMovies)
+        if (!handed && equalIgnoringCase(name, h)) handed = h;
+    if (handed)
+        if (auto file = ctx_.paths.fileIn("\\Database\\", *handed)) {
+            deleteFile(ctx_.paths, *file);
+            return;
+        }
+    std::cerr << "examsim: \"kill\" with \"" << name << "\" refused: not a file handed to a movie\n";
 }
+
+void MovieScreen::handToMovie(const std::string& name) { ctx_.handedToMovies.insert(name); }
 
 void MovieScreen::set(const std::string& name, const std::string& value) {
     if (movie_) movie_->SetVariable(name, value);

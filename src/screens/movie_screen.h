@@ -13,11 +13,15 @@ struct AppContext;
 
 inline constexpr const char* kTempMovie = "\\tempSwf.swf";
 inline constexpr const char* kHelpTopic = "using__vostrane_exam_simulator.htm";
+inline constexpr const char* kMovieNotWritten =
+    "The screen cannot be shown: its movie could not be written to the application folder.";
 inline constexpr const char* kCopyrightLine = "Copyright \xC2\xA9 2026 The examsim authors. All rights reserved.";
 
 // Deciphers a movie of the application folder to the temporary movie, loads
-// it on layer 0 and deletes the temporary file, whatever the load did.
-void loadScreenMovie(AppContext& ctx, Movie& movie, std::string_view movieFile);
+// it on layer 0 and deletes the temporary file, whatever the load did. When
+// the temporary movie cannot be written the user is told why, nothing is
+// loaded and the result is false.
+bool loadScreenMovie(AppContext& ctx, Movie& movie, std::string_view movieFile);
 
 // The screen-1024 flag as a movie number: "-1" or "0".
 std::string resolutionValue(const AppContext& ctx);
@@ -58,9 +62,13 @@ protected:
     void addAboutButton();
     void addUtpButtons();
 
-    // "kill": deletes the named file of "\Database\"; a name that is not a
-    // plain file name deletes nothing.
+    // "kill": deletes the named file of "\Database\" when the host handed it
+    // to a movie (the current test file, or one named in handedToMovies); the
+    // name may differ in case. Any other name deletes nothing and is logged.
     void killFile(const std::string& name);
+
+    // Names a plain file of "\Database\" this screen wrote for its movie.
+    void handToMovie(const std::string& name);
 
     void set(const std::string& name, const std::string& value);
 

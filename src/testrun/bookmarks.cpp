@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/number_text.h"
 #include "core/xml.h"
+#include "core/movie_document.h"
 
 #include <algorithm>
 #include <cctype>
@@ -53,7 +54,7 @@ bool store(AppContext& ctx, const pugi::xml_node& root) {
 
 bool saveBookmarks(AppContext& ctx, const std::string& xml) {
     pugi::xml_document doc;
-    if (!parseXml(doc, xml) || !doc.document_element()) {
+    if (!parseMovieXml(ctx, doc, xml) || !doc.document_element()) {
         show(ctx, "Error while loading bookmark xml", msg::OkOnly | msg::Critical);
         return false;
     }
@@ -69,6 +70,7 @@ bool createBookmarkfile(AppContext& ctx) {
     }
     std::string xml = xmlText(*root);
     writeXMLFile(ctx, xml, ctx.paths.resolve("\\Database\\bookmark"), "createBookmarkfile");
+    ctx.handedToMovies.insert("bookmark");
     return true;
 }
 
@@ -83,7 +85,7 @@ void bookmarkQuestions(AppContext& ctx, const std::string& testXml, Movie& modeM
     pugi::xml_node root = bookmarks.document_element();
 
     pugi::xml_document test;
-    if (!parseXml(test, testXml)) {
+    if (!parseMovieXml(ctx, test, testXml)) {
         // Nothing was merged: "saved" after this error would be a false report.
         show(ctx, "Error while loading report xml", msg::OkOnly | msg::Critical);
         return;
@@ -105,7 +107,7 @@ void bookmarkQuestions(AppContext& ctx, const std::string& testXml, Movie& modeM
 
 PruneOutcome pruneBookmarks(AppContext& ctx, const std::string& keptXml) {
     pugi::xml_document kept;
-    if (!parseXml(kept, keptXml) || !kept.document_element()) {
+    if (!parseMovieXml(ctx, kept, keptXml) || !kept.document_element()) {
         // Garbage from the movie must not cost the user the stored bookmarks.
         show(ctx, "Error while loading bookmark xml", msg::OkOnly | msg::Critical);
         return PruneOutcome::Unchanged;
@@ -113,7 +115,7 @@ PruneOutcome pruneBookmarks(AppContext& ctx, const std::string& keptXml) {
     const pugi::xml_node root = kept.document_element();
     const auto children = std::distance(root.begin(), root.end());
     if (children > 1) return store(ctx, root) ? PruneOutcome::Stored : PruneOutcome::Unchanged;
-    deleteFile(bookmarkStorePath(ctx));
+    deleteFile(ctx.paths, bookmarkStorePath(ctx));
     return PruneOutcome::Deleted;
 }
 

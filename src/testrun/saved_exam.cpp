@@ -6,6 +6,7 @@
 #include "core/file_ops.h"
 #include "core/messages.h"
 #include "core/xml.h"
+#include "core/movie_document.h"
 
 namespace examsim {
 
@@ -13,7 +14,7 @@ std::filesystem::path savedExamPath(const AppContext& ctx) { return ctx.paths.re
 
 bool saveTest(AppContext& ctx, const std::string& testXml, const std::string& position) {
     pugi::xml_document doc;
-    if (!parseXml(doc, testXml) || !doc.document_element()) {
+    if (!parseMovieXml(ctx, doc, testXml) || !doc.document_element()) {
         if (ctx.host.messages) ctx.host.messages->show("Error while loading question xml", msg::OkOnly | msg::Critical, "");
         return false;
     }
@@ -44,7 +45,7 @@ bool loadSaveExam(AppContext& ctx) {
     ctx.currentModeLabel = firstNamed(ctx.savedExamDoc, "Test").attribute("name").value();
     // The test file is written before the store is consumed, so a failed write keeps the saved exam.
     writeXMLFile(ctx, xml, currentTestFilePath(ctx), "loadSaveExam");
-    deleteFile(store);
+    deleteFile(ctx.paths, store);
     return true;
 }
 

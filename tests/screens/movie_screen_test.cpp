@@ -1,3 +1,4 @@
+#include "core/atomic_file.h"
 #include "core/links.h"
 #include "core/movie_runtime.h"
 #include "screens/movie_screen.h"
@@ -14,6 +15,7 @@ public:
     explicit Screen(AppContext& ctx) : MovieScreen(ctx) {
         onButton("btnNext", [this] { log.push_back("next"); });
         onCommand("cmdFinish", [this](const std::string& a) { log.push_back("finish:" + a); });
+        onCommand("handOut", [this](const std::string& a) { handToMovie(a); });
         addHelpButton([] { return std::filesystem::path("h.chm"); });
         addAboutButton();
         addUtpButtons();
@@ -41,18 +43,32 @@ TEST_F(ScreenBase, DispatchesExactNamesAndIgnoresTheRest) {
     EXPECT_TRUE(host.messages.shown.empty());
 }
 
-TEST_F(ScreenBase, KillDeletesOnlyAPlainFileOfTheDatabaseFolder) {
-    writeFile(t / "Database" / "simulator", "<Test/>");
+TEST_F(ScreenBase, KillDeletesOnlyTheFilesHandedToAMovie) {
+    const std::vector<std::string> stores{"MainReport.wlb", "savedexam", "bookmark.wlb", "Product.wlb", "Answers.wlb", "custom.wlb"};
+    for (const std::string& name : stores) writeFile(t / "Database" / name, "x");
     writeFile(t / "keep.txt", "x");
-    writeFile(t / "Database" / "Product.wlb", "x");
+    writeFile(t / "Database" / "page.html", "<p/>");
+    writeFile(t / "Database" / "bookmark", "<Test/>");
     Screen s(ctx);
-    s.FSCommand("kill", "simulator");
-    EXPECT_FALSE(std::filesystem::exists(t / "Database" / "simulator"));
-    for (const char* evil : {"..\\keep.txt", "../keep.txt", "/etc/hostname", "..", "", "sub/Product.wlb"})
+    s.FSCommand("kill", "bookmark");  // not handed out yet
+    EXPECT_TRUE(std::filesystem::exists(t / "Database" / "bookmark"));
+    for (const char* evil : {"..\\keep.txt", "../keep.txt", "/etc/hostname", "..", "", "sub/Product.wlb", "MAINREPORT.WLB",
+                             "mainreport.wlb", "SavedExam", "Bookmark.wlb", "product.wlb", "answers.wlb", "page.html"})
         s.FSCommand("kill", evil);
+    for (const std::string& name : stores) EXPECT_TRUE(std::filesystem::exists(t / "Database" / name)) << name;
     EXPECT_TRUE(std::filesystem::exists(t / "keep.txt"));
-    EXPECT_TRUE(std::filesystem::exists(t / "Database" / "Product.wlb"));
-    s.FSCommand("kill", "not-there");  // no message, no throw
+
+    struct Handed {
+        std::string written, killed;
+    };
+    writeFile(t / "Database" / "simulator", "<Test/>");
+    ctx.handedToMovies.insert("bookmark");
+    for (const Handed& h : std::vector<Handed>{{"simulator", "simulator"}, {"bookmark", "BOOKMARK"}, {"page.html", "page.html"}}) {
+        if (h.written == "page.html") s.FSCommand("handOut", "page.html");
+        s.FSCommand("kill", h.killed);
+        EXPECT_FALSE(std::filesystem::exists(t / "Database" / h.written)) << h.killed;
+    }
+    s.FSCommand("kill", "simulator");  // gone already: no message, no throw
     EXPECT_TRUE(host.messages.shown.empty());
 }
 
@@ -73,20 +89,63 @@ TEST_F(ScreenBase, LoadingAMovieLeavesNoTemporaryFile) {
     EXPECT_THROW(loadScreenMovie(ctx, movie, "\\missing.wlb"), CryptError);
 }
 
-TEST_F(ScreenBase, OpenLinkLetsOutWebMailAndFilesOfTheFolderOnly) {
-    writeFile(t / "Database" / "page.htm", "<p/>");
-    writeFile(t / "run.sh", "#!/bin/sh");
-    writeFile(t / "Database" / "x.desktop", "[Desktop Entry]");
+TEST_F(ScreenBase, AMovieThatCannotBeWrittenIsToldToTheUserAndNothingIsLoaded) {
+    std::string html = "<html></html>";
+    ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
+    writeFile(t / "about.wlb", html);
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+    };
+    const Case cases[] = {
+        {"a folder in the temporary movie's place", [&] { std::filesystem::create_directory(t / "tempSwf.swf"); }},
+        {"a folder that takes no file", [] { setWriteFaultHook([](std::string_view step) { return step != "open"; }); }},
+        {"a disk that fills up", [] { setWriteFaultHook([](std::string_view step) { return step != "write"; }); }},
+    };
+    for (const Case& c : cases) {
+        host.messages.shown.clear();
+        c.arrange();
+        FakeMovie movie;
+        bool loaded = true;
+        EXPECT_NO_THROW(loaded = loadScreenMovie(ctx, movie, "\\about.wlb")) << c.what;
+        setWriteFaultHook(nullptr);
+        std::filesystem::remove(t / "tempSwf.swf");
+        EXPECT_FALSE(loaded) << c.what;
+        EXPECT_TRUE(movie.log.empty()) << c.what;
+        ASSERT_EQ(host.messages.shown.size(), 1u) << c.what;
+        EXPECT_EQ(host.messages.shown[0].text.rfind(kMovieNotWritten, 0), 0u) << c.what;
+        EXPECT_EQ(host.messages.shown[0].style, msg::OkOnly | msg::Critical);
+        EXPECT_EQ(host.program.endCount, 0) << c.what;
+    }
+}
+
+TEST_F(ScreenBase, OpenLinkLetsOutWebMailAndSafeDocumentsOfTheFolderOnly) {
+    namespace fs = std::filesystem;
+    for (const char* name : {"page.htm", "guide.PDF", "notes.txt", "pic.png", "x.desktop", "x.desktop.", "run.sh", "a.lnk",
+                             "a.url", "a.vbs", "a.ps1", "a.bat", "a.scr", "a.jar", "a.hta", "a.svg", "noext", "tool.txt"})
+        writeFile(t / "Database" / name, "[Desktop Entry]\nExec=/bin/sh\n");
+    fs::permissions(t / "Database" / "tool.txt", fs::perms::owner_exec, fs::perm_options::add);
+    fs::create_symlink(t / "Database" / "x.desktop", t / "Database" / "guide.html");
+    TempFolder outside;
+    writeFile(outside / "notes.txt", "x");
+    fs::create_symlink(outside / "notes.txt", t / "Database" / "outside.txt");
+    fs::create_directory(t / "Database" / "folder.html");
     openLink(ctx, "https://example.org/a?b=c");
     openLink(ctx, "MAILTO:someone@example.org");
-    openLink(ctx, "Database\\page.htm");
+    for (const char* allowed : {"Database\\page.htm", "database/GUIDE.pdf", "Database/notes.txt", "Database/pic.png"})
+        openLink(ctx, allowed);
     openLink(ctx, (t / "Database" / "page.htm").string());
     for (const char* refused : {"file:///etc/passwd", "/bin/sh", "..\\..\\etc\\passwd", "run.sh", "Database/x.desktop",
-                                "javascript:alert(1)", "C:\\Windows\\notepad.exe"})
+                                "Database/x.desktop.", "Database/guide.html", "Database/outside.txt", "Database/folder.html",
+                                "Database/a.lnk", "Database/a.url", "Database/a.vbs", "Database/a.ps1", "Database/a.bat",
+                                "Database/a.scr", "Database/a.jar", "Database/a.hta", "Database/a.svg", "Database/noext",
+                                "Database/tool.txt", "javascript:alert(1)", "C:\\Windows\\notepad.exe"})
         openLink(ctx, refused);
-    ASSERT_EQ(host.links.opened.size(), 4u);
-    EXPECT_EQ(host.links.opened[2], (t / "Database" / "page.htm").string());
-    EXPECT_EQ(host.links.opened[3], (t / "Database" / "page.htm").string());
+    const auto db = t / "Database";
+    EXPECT_EQ(host.links.opened,
+              (std::vector<std::string>{"https://example.org/a?b=c", "MAILTO:someone@example.org", (db / "page.htm").string(),
+                                        (db / "guide.PDF").string(), (db / "notes.txt").string(), (db / "pic.png").string(),
+                                        (db / "page.htm").string()}));
 }
 
 TEST(MailLink, BuildsAWellFormedLinkWhateverIsEmpty) {
