@@ -80,7 +80,9 @@ TEST(Xml, DocumentsNestedBeyondTheLimitAreRefusedAsUnreadable) {
         EXPECT_EQ(static_cast<bool>(r), c.ok) << c.text.size();
         EXPECT_EQ(r.tooDeep, !c.ok);
         EXPECT_EQ(nestingDepth(doc), c.depth);
-        if (c.ok) EXPECT_EQ(textContent(doc), c.text.find(">x<") != std::string::npos ? "x" : "");
+        if (c.ok) {
+            EXPECT_EQ(textContent(doc), c.text.find(">x<") != std::string::npos ? "x" : "");
+        }
     }
 }
 
@@ -105,6 +107,8 @@ TEST_F(MovieDocument, OnlyDocumentsWithinTheBoundsAreReadAndTheRestAreRefusedWit
         EXPECT_EQ(static_cast<bool>(r), c.ok) << c.text.size();
         EXPECT_EQ(static_cast<bool>(doc.first_child()), c.ok);
         ASSERT_EQ(host.messages.shown.size(), c.refusedWithMessage ? 1u : 0u) << c.text.size();
-        if (c.refusedWithMessage) EXPECT_EQ(host.messages.shown[0].text, kMovieDocumentRefused);
+        if (c.refusedWithMessage) {
+            EXPECT_EQ(host.messages.shown[0].text, kMovieDocumentRefused);
+        }
     }
 }

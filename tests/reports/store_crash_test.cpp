@@ -227,8 +227,8 @@ TEST_F(StoreCrash, WritersKilledAtRandomMomentsLoseNothingTheyReportedStored) {
                 Writers w(t.path());
                 say(fd, "ready");
                 for (long i = n;; ++i)
-                    for (const std::string& store : {"record", "save", "bookmark"})
-                        if (w.write(store, i)) say(fd, store + " " + std::to_string(i));
+                    for (const char* store : {"record", "save", "bookmark"})
+                        if (w.write(store, i)) say(fd, std::string(store) + " " + std::to_string(i));
             },
             [&](pid_t pid, int fd) {
                 char c = 0;  // wait for "ready" so the kill lands in the writing loop
@@ -246,7 +246,7 @@ TEST_F(StoreCrash, WritersKilledAtRandomMomentsLoseNothingTheyReportedStored) {
                 else confirmed["save"] = last;
             }
         n = last + 2;
-        for (const std::string& store : {"record", "bookmark"}) {
+        for (const char* store : {"record", "bookmark"}) {
             const Stored s = readStore(t.path(), store);
             ASSERT_TRUE(s.parses) << store << " at kill " << kill;
             // At most the one write under way when the kill came is there beyond what was confirmed.
