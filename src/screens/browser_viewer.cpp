@@ -20,14 +20,16 @@ std::optional<std::filesystem::path> frmBrowser::load() {
     try {
         // The page's bytes as stored: it names its own character set.
         if (asciiLower(documentPath.extension().string()) == ".wlb") {
+            requireInsideFolder(ctx_.paths, plainPage());
             writeFileAtomically(plainPage(), ctx_.dataCipher.decipherFile(documentPath, kPassPhrase));
         } else {
             std::string page;
             if (!readWholeFile(documentPath, page)) throw FileWriteError("cannot read " + documentPath.string());
+            requireInsideFolder(ctx_.paths, plainPage());
             writeFileAtomically(plainPage(), page);
         }
     } catch (const std::exception& e) {
-        deleteFile(plainPage());
+        deleteFile(ctx_.paths, plainPage());
         if (ctx_.host.messages) ctx_.host.messages->show(e.what(), msg::OkOnly | msg::Critical, ctx_.windowTitle);
         return std::nullopt;
     }
@@ -36,11 +38,11 @@ std::optional<std::filesystem::path> frmBrowser::load() {
 
 void frmBrowser::pageLoaded() {
     PageViewer::pageLoaded();
-    deleteFile(plainPage());
+    deleteFile(ctx_.paths, plainPage());
 }
 
 void frmBrowser::unload() {
-    deleteFile(plainPage());
+    deleteFile(ctx_.paths, plainPage());
     if (caption != kPrintReport && mode_) mode_->showModeScreen();
 }
 

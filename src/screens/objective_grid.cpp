@@ -35,16 +35,17 @@ std::optional<std::filesystem::path> frmPGrid::load() {
     try {
         // The page's bytes as stored: it names its own character set.
         const auto page = ctx_.dataCipher.decipherFile(ctx_.paths.resolve(kGridContainer), kPassPhrase);
+        requireInsideFolder(ctx_.paths, gridPage());
         writeFileAtomically(gridPage(), page);
     } catch (const std::exception&) {
-        deleteFile(gridPage());
+        deleteFile(ctx_.paths, gridPage());
         if (ctx_.host.messages) ctx_.host.messages->show(kNoGrid, msg::OkOnly | msg::Information, ctx_.windowTitle);
         return std::nullopt;
     }
     return gridPage();
 }
 
-void frmPGrid::unload() { deleteFile(gridPage()); }
+void frmPGrid::unload() { deleteFile(ctx_.paths, gridPage()); }
 
 bool frmPGrid::cmd_Start(GridForm& form) {
     ctx_.bookmarkKind = true;

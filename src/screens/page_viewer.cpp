@@ -7,7 +7,7 @@
 namespace examsim {
 
 void PageViewer::pageLoaded() {
-    if (deleteAfter) deleteFile(documentPath);
+    if (deleteAfter) deleteFile(ctx_.paths, documentPath);
 }
 
 void PageViewer::showPrintHint() {

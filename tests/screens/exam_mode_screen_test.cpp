@@ -73,6 +73,7 @@ TEST_F(ModeScreen, LoadWritesThePoolSendsTheProductInOrderAndThenLooksForAnUpdat
 
     EXPECT_FALSE(ctx.modeScreenReady);
     writeFile(t / "Database" / "bookmark", "x");
+    ctx.handedToMovies.insert("bookmark");  // written for the movie, as createBookmarkfile does
     command("kill", "..\\Product.wlb");
     EXPECT_TRUE(ctx.modeScreenReady);
     command("kill", "bookmark");
