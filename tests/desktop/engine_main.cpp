@@ -1,4 +1,5 @@
 #include "desktop/app/application.h"
+#include "desktop/app/renderer_choice.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     if (::mkdtemp(runtime)) qputenv("XDG_RUNTIME_DIR", runtime);
     examsim::prepareWebEngine();
     QApplication app(argc, argv);
+    examsim::chooseWebRenderer();
     const int rc = RUN_ALL_TESTS();
     QDir(runtime).removeRecursively();
     return rc;

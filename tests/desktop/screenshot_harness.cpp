@@ -1,7 +1,11 @@
-// Starts the real program on the assembled sample product under an X server,
-// saves a picture of the splash screen and of the main window, and checks
-// that neither is blank.
+// Starts the real program as README starts it (no web-engine flags, no
+// renderer settings, whatever OpenGL the X server offers) on the assembled
+// sample product, saves pictures of the splash screen, the main window and the
+// About window opened from the Help menu by keyboard, and checks that none of
+// them is blank.
 //   desktop_screenshot <examsim-pack> <examsim> <product folder> <output folder>
+#include "x_input.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +17,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QThread>
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -45,6 +50,91 @@ bool fail(const std::string& why) {
     return false;
 }
 
+void settle(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// What a user's desktop gives the program: no setting that picks a renderer.
+QProcessEnvironment userEnvironment(const QString& runtime) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QTWEBENGINE_CHROMIUM_FLAGS", "LIBGL_ALWAYS_SOFTWARE", "QT_QUICK_BACKEND",
+                             "QSG_RHI_BACKEND", "QT_QPA_PLATFORM", "QT_XCB_GL_INTEGRATION"})
+        env.remove(name);
+    env.insert("EXAMSIM_WINDOW_LOG", "1");
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    return env;
+}
+
+QImage grabArea(const QRect& r) {
+    return QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+}
+
+// Share of the pixels that differ between two pictures of one area.
+double changed(const QImage& before, const QImage& after) {
+    const QImage a = before.convertToFormat(QImage::Format_RGB32), b = after.convertToFormat(QImage::Format_RGB32);
+    if (a.size() != b.size() || a.isNull()) return 1.0;
+    qint64 differ = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) differ += la[x] != lb[x];
+    }
+    return double(differ) / (qint64(a.width()) * a.height());
+}
+
+// Help > About by keyboard, as a user without a mouse opens it: Alt+H opens
+// the menu on its first entry, Up wraps round to About, its last, and Return
+// takes it. The About window is the main window's new dialog. Without a
+// window manager an undrawn window shows what lay under it, so "drawn" means
+// many colours AND a picture that differs from the one before it opened.
+bool checkAbout(const QString& out) {
+    XInput x;
+    if (!x.connected()) return fail("cannot reach the X server");
+    const std::vector<XInput::Window> before = x.mappedWindows();
+    if (before.empty()) return fail("no window on the screen");
+    const auto main = std::max_element(before.begin(), before.end(), [](const auto& a, const auto& b) {
+        return a.geometry.width() * a.geometry.height() < b.geometry.width() * b.geometry.height();
+    });
+    const QImage under = grabScreen();
+    x.focus(main->id);
+    settle(300);
+    for (const std::vector<std::uint32_t>& keys :
+         {std::vector<std::uint32_t>{0xffe9 /* Alt_L */, 'h'}, {0xff52 /* Up */}, {0xff0d /* Return */}}) {
+        if (!x.press(keys)) return fail("the X server takes no key presses (XTEST)");
+        settle(300);
+    }
+    QRect about;
+    int colours = 0;
+    double change = 0;
+    QElapsedTimer watchdog;
+    watchdog.start();
+    while (watchdog.elapsed() < 30000) {
+        if (about.isNull())
+            for (const XInput::Window& w : x.mappedWindows())
+                if (w.transientFor == main->id) about = w.geometry;
+        if (!about.isNull()) {
+            const QImage area = grabArea(about);
+            colours = distinctColours(area);
+            change = changed(under.copy(about), area);
+            if (colours >= 100 && change >= 0.5) break;
+        }
+        settle(100);
+    }
+    const QImage shot = grabScreen();
+    if (about.isNull()) {
+        shot.save(out + "/about-not-opened.png");
+        return fail("Help > About opened no dialog of the main window");
+    }
+    std::cout << "about: " << colours << " colours, " << int(change * 100) << "% of its area drawn\n";
+    if (colours < 100 || change < 0.5) {
+        shot.save(out + "/about-blank.png");
+        return fail("the About window stays blank");
+    }
+    return shot.save(out + "/about.png");
+}
+
 bool run(const QStringList& args) {
     const QString pack = args[1], program = args[2], product = args[3], out = args[4];
     QDir(out).removeRecursively();
@@ -56,11 +146,7 @@ bool run(const QStringList& args) {
     QFile::setPermissions(app + "/examsim", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QProcess examsim;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("EXAMSIM_WINDOW_LOG", "1");
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("XDG_RUNTIME_DIR", out + "/runtime");
-    examsim.setProcessEnvironment(env);
+    examsim.setProcessEnvironment(userEnvironment(out + "/runtime"));
     examsim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     examsim.start(app + "/examsim", {});
     if (!examsim.waitForStarted(10000)) return fail("the program did not start");
@@ -82,11 +168,9 @@ bool run(const QStringList& args) {
         if (pending.contains("examsim: window main")) {
             if (!splashSaved) {
                 grabScreen().save(out + "/splash-not-seen.png");
-                return fail("the main window came before the splash was seen");
+                return fail("the splash was not seen drawn before the main window came");
             }
-            QElapsedTimer settle;
-            settle.start();
-            while (settle.elapsed() < 800) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            settle(800);
             const QImage shot = grabScreen();
             const int colours = distinctColours(shot);
             std::cout << "main window: " << colours << " colours\n";
@@ -94,9 +178,11 @@ bool run(const QStringList& args) {
             mainSaved = shot.save(out + "/main.png");
         }
     }
+    const bool aboutDrawn = mainSaved && examsim.state() == QProcess::Running && checkAbout(out);
     examsim.kill();
     examsim.waitForFinished();
     if (!mainSaved) return fail("the main window did not appear");
+    if (!aboutDrawn) return false;
     std::cout << "pictures in " << out.toStdString() << "\n";
     return true;
 }

@@ -6,6 +6,7 @@
 #include "desktop/screens/about_window.h"
 #include "desktop/movie/app_scheme.h"
 #include "desktop/app/desktop_host.h"
+#include "desktop/app/renderer_choice.h"
 #include "desktop/screens/help_window.h"
 #include "desktop/screens/main_window.h"
 #include "desktop/app/single_instance.h"
@@ -40,11 +41,6 @@ private:
 
 void prepareWebEngine() {
     if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // Without a GPU the web engine draws in software; passing its frames
-    // through an emulated OpenGL scene delays them by a fifth of a second.
-    const bool noGpu = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--disable-gpu") ||
-                       qgetenv("QT_QPA_PLATFORM") == "offscreen" || qgetenv("LIBGL_ALWAYS_SOFTWARE") == "1";
-    if (noGpu && !qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     registerUrlSchemes();
 }
@@ -52,6 +48,7 @@ void prepareWebEngine() {
 int runApplication(int argc, char** argv) {
     prepareWebEngine();
     QApplication app(argc, argv);
+    chooseWebRenderer();
     QApplication::setApplicationName("examsim");
     QApplication::setApplicationDisplayName("Exam Simulator");
 
