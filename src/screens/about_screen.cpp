@@ -3,17 +3,20 @@
 #include "core/app_context.h"
 #include "core/links.h"
 #include "core/xml.h"
+#include "screens/about_contract.h"
 
 namespace examsim {
 
+namespace c = about_contract;
+
 frmAbout::frmAbout(AppContext& ctx) : MovieScreen(ctx) {
-    forgetCommand("kill");
-    onButton("btnUtp", [this] { openLink(ctx_, featureLink_); });
-    onButton("emailsupport", [this] { sendMail(ctx_, supportAddress_, "", ""); });
+    forgetCommand(movie_contract::command::Kill);
+    onButton(c::button::Utp, [this] { openLink(ctx_, featureLink_); });
+    onButton(c::button::EmailSupport, [this] { sendMail(ctx_, supportAddress_, "", ""); });
 }
 
 void frmAbout::load() {
-    loadScreenMovie(ctx_, movie(), "\\about.wlb");
+    loadScreenMovie(ctx_, movie(), c::kMovieFile);
     const pugi::xml_node product = ctx_.productDoc;
     const std::string fullName = textContent(firstNamed(product, "full_version_name"));
     const std::string productName = textContent(firstNamed(product, "product-name"));
@@ -32,12 +35,12 @@ void frmAbout::load() {
         break;
     }
 
-    set("txtTestName", blankIfEmpty(fullName));
-    set("txtCopyRight", blankIfEmpty(kCopyrightLine));
-    set("txtEmailSupport", blankIfEmpty(supportAddress_));
-    set("txtCompanyName", blankIfEmpty(companyLink));
-    set("txtSimulatorVersion", "Version: " + ctx_.versionCode + " (Full)");
-    set("txtResolution", resolutionValue(ctx_));
+    set(c::var::TestName, blankIfEmpty(fullName));
+    set(c::var::CopyRight, blankIfEmpty(kCopyrightLine));
+    set(c::var::EmailSupport, blankIfEmpty(supportAddress_));
+    set(c::var::CompanyName, blankIfEmpty(companyLink));
+    set(c::var::SimulatorVersion, "Version: " + ctx_.versionCode + " (Full)");
+    set(c::var::Resolution, resolutionValue(ctx_));
 }
 
 }  // namespace examsim

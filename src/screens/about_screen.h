@@ -1,3 +1,5 @@
+// frmAbout, the about screen: the product's name, version, copyright and
+// contact data in its own movie.
 #pragma once
 #include "screens/movie_screen.h"
 
@@ -5,8 +7,6 @@
 
 namespace examsim {
 
-// The about screen, frmAbout: the product's name, version, copyright and
-// contact data in its own movie.
 class frmAbout : public MovieScreen {
 public:
     explicit frmAbout(AppContext& ctx);

@@ -1,4 +1,5 @@
 #pragma once
+#include "screens/main_window_contract.h"
 #include "screens/main_window_screen.h"
 #include "screens/movie_screen.h"
 
@@ -52,7 +53,7 @@ class frmExamMode : public MovieScreen, public TestLauncher, public ModeScreenCo
 public:
     // The main-window entry that the history page switches off and Back and
     // the bookmark page switch on again.
-    static constexpr const char* kGuardedMenuEntry = "mnuResetAll";
+    static constexpr const char* kGuardedMenuEntry = main_window_contract::menu::ResetAll;
 
     frmExamMode(AppContext& ctx, ModeTargets targets = {});
 

@@ -1,12 +1,16 @@
 #include "screens/finish_dialog.h"
 
+#include "screens/finish_dialog_contract.h"
+
 namespace examsim {
 
+namespace answer = finish_dialog_contract::answer;
+
 frmQueOptbox::frmQueOptbox()
-    : options_{{{"Grading -", "score", {"Grades && closes the exam", ""}},
-                {"Evaluate && Grade -", "show", {"Displays the Review screen", "and grades your exam "}},
-                {"Save && Resume Later -", "save", {"Saves the exam so that you ", "can return to it later "}},
-                {"Close -", "cancel", {"Closes exam without saving ", ""}}}} {}
+    : options_{{{"Grading -", answer::Score, {"Grades && closes the exam", ""}},
+                {"Evaluate && Grade -", answer::Show, {"Displays the Review screen", "and grades your exam "}},
+                {"Save && Resume Later -", answer::Save, {"Saves the exam so that you ", "can return to it later "}},
+                {"Close -", answer::Cancel, {"Closes exam without saving ", ""}}}} {}
 
 void frmQueOptbox::load(const FinishFlags& flags) {
     options_[2].enabled = flags.quizKind;
@@ -28,12 +32,12 @@ void frmQueOptbox::cmdYes() {
 
 void frmQueOptbox::cmdNo() {
     if (!cancelEnabled_) return;
-    if (parent_) parent_->iReply = "close";
+    if (parent_) parent_->iReply = answer::Close;
     closed_ = true;
 }
 
 void frmQueOptbox::closeBox() {
-    if (parent_) parent_->iReply = "close";
+    if (parent_) parent_->iReply = answer::Close;
     closed_ = true;
 }
 

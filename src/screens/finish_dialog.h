@@ -1,3 +1,5 @@
+// frmQueOptbox, the finish dialog: how a running test ends. The answer goes
+// to the calling window's iReply.
 #pragma once
 #include <array>
 #include <string>
@@ -16,7 +18,6 @@ struct FinishFlags {
     bool timeOver = false;         // the clock ran out: Cancel is disabled
 };
 
-// The finish dialog, frmQueOptbox: how a running test ends.
 class frmQueOptbox {
 public:
     struct Option {

@@ -5,13 +5,12 @@
 #include "core/data_file.h"
 #include "core/messages.h"
 #include "core/xml.h"
-#include "screens/main_window_screen.h"
 
 #include <cstdlib>
 
 namespace examsim {
 
-frmInstruction::frmInstruction(AppContext& ctx, frmMDIMain& parent) : ctx_(ctx), parent_(parent) {}
+frmInstruction::frmInstruction(AppContext& ctx, InstructionTarget& parent) : ctx_(ctx), parent_(parent) {}
 
 std::optional<std::filesystem::path> frmInstruction::page() const {
     const pugi::xml_node node = firstNamed(ctx_.productDoc, "test_instructions");

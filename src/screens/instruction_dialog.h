@@ -1,3 +1,5 @@
+// frmInstruction, the exam instructions shown before a Diagnostic or Final
+// test; OK stores the user's choice to see them again in the product.
 #pragma once
 #include <filesystem>
 #include <optional>
@@ -5,14 +7,18 @@
 namespace examsim {
 
 struct AppContext;
-class frmMDIMain;
 
-// The exam instructions shown before a Diagnostic or Final test, frmInstruction.
+// The window that asked for the instructions; it reads the answer once the
+// dialog has closed.
+struct InstructionTarget {
+    bool instructionCancelled = false;
+};
+
 class frmInstruction {
 public:
     static constexpr const char* kDontShow = " Don't show Exam Instructions again";
 
-    frmInstruction(AppContext& ctx, frmMDIMain& parent);
+    frmInstruction(AppContext& ctx, InstructionTarget& parent);
 
     // application folder + "\" + instruction folder + "\" + instruction file;
     // nothing when the product names no page inside the folder.
@@ -25,7 +31,7 @@ public:
 
 private:
     AppContext& ctx_;
-    frmMDIMain& parent_;
+    InstructionTarget& parent_;
 };
 
 }  // namespace examsim

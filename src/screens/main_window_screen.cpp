@@ -4,36 +4,41 @@
 #include "core/app_context.h"
 #include "core/file_ops.h"
 #include "core/messages.h"
-#include "screens/movie_screen.h"
 #include "core/xml.h"
 #include "reports/report_history.h"
+#include "screens/exam_mode_contract.h"
+#include "screens/main_window_contract.h"
+#include "screens/movie_screen.h"
 
 #include <cstdlib>
 
 namespace examsim {
 namespace {
 
+namespace menu = main_window_contract::menu;
+namespace exam_mode_frame = exam_mode::frame;
+
 constexpr const char* kReportFile = "\\Database\\MainReport.wlb";
 constexpr const char* kBookmarkFile = "\\Database\\bookmark.wlb";
 
 std::vector<MenuItem> designedMenus() {
     return {
-        {"mnuFile", "&File", true,
-         {{"mnuMockExam", "&Mock Exam", true,
-           {{"mnuDiagnostic", "&Diagnostic", true, {}},
-            {"mnuPracticeExam", "&Practice", true, {{"mnuPractice(1)", "Practice Exam-1", true, {}}}},
-            {"mnuFinal", "Final", true, {}},
-            {"mnuCustomized", "LearningMode", true, {}},
-            {"mnuQuiz", "Quiz", true, {}}}},
-          {"mnuReport", "&Report", true,
-           {{"mnuPerHistory", "Performance History", true, {}}, {"mnuResetAll", "Reset All", true, {}}}},
-          {"mnuSep1", "-", true, {}},
-          {"mnuExit", "Exit", true, {}}}},
-        {"mnuHelp", "&Help", true,
-         {{"mnuQuickRevision", "Quick Revision Notes", true, {}},
-          {"mnuContent", "Contents", true, {}},
-          {"mnuAboutVostraneExam", "About Vostrane Exam Simulator", true, {}}}},
-        {"menuCert", "&Certification", true, {}},
+        {menu::File, "&File", true,
+         {{menu::MockExam, "&Mock Exam", true,
+           {{menu::Diagnostic, "&Diagnostic", true, {}},
+            {menu::PracticeExam, "&Practice", true, {{menu::practice(1), "Practice Exam-1", true, {}}}},
+            {menu::Final, "Final", true, {}},
+            {menu::Customized, "LearningMode", true, {}},
+            {menu::Quiz, "Quiz", true, {}}}},
+          {menu::Report, "&Report", true,
+           {{menu::PerHistory, "Performance History", true, {}}, {menu::ResetAll, "Reset All", true, {}}}},
+          {menu::Sep1, "-", true, {}},
+          {menu::Exit, "Exit", true, {}}}},
+        {menu::Help, "&Help", true,
+         {{menu::QuickRevision, "Quick Revision Notes", true, {}},
+          {menu::Content, "Contents", true, {}},
+          {menu::AboutVostraneExam, "About Vostrane Exam Simulator", true, {}}}},
+        {menu::Cert, "&Certification", true, {}},
     };
 }
 
@@ -81,20 +86,20 @@ void frmMDIMain::load() {
         quickRevisionFile_ = textContent(child);
         hasQuickRevision_ = true;
     }
-    MenuItem* practice = findMutable("mnuPracticeExam");
+    MenuItem* practice = findMutable(menu::PracticeExam);
     practice->items.resize(1);
     for (int i = 2; i <= ctx_.practiceCount; ++i)
-        practice->items.push_back({"mnuPractice(" + std::to_string(i) + ")", "Practice Exam" + std::to_string(i), true, {}});
+        practice->items.push_back({menu::practice(i), "Practice Exam" + std::to_string(i), true, {}});
 
     const bool tests = targets_.tests != nullptr;
-    enable("mnuDiagnostic", tests);
-    enable("mnuFinal", tests);
+    enable(menu::Diagnostic, tests);
+    enable(menu::Final, tests);
     for (MenuItem& item : practice->items) item.enabled = tests;
-    enable("mnuCustomized", targets_.mode != nullptr);
-    enable("mnuQuiz", targets_.mode != nullptr);
-    enable("mnuQuickRevision", targets_.viewer != nullptr && hasQuickRevision_);
-    enable("mnuContent", ctx_.host.help != nullptr);
-    enable("mnuAboutVostraneExam", ctx_.host.about != nullptr);
+    enable(menu::Customized, targets_.mode != nullptr);
+    enable(menu::Quiz, targets_.mode != nullptr);
+    enable(menu::QuickRevision, targets_.viewer != nullptr && hasQuickRevision_);
+    enable(menu::Content, ctx_.host.help != nullptr);
+    enable(menu::AboutVostraneExam, ctx_.host.about != nullptr);
 }
 
 void frmMDIMain::activate() {
@@ -104,31 +109,32 @@ void frmMDIMain::activate() {
         if (name == "certificationmode") certificationLabel_ = textContent(mode);
         if (name == "interactivequiz") interactiveLabel_ = textContent(mode);
     }
-    enable("mnuPerHistory", targets_.mode != nullptr && fileExists(ctx_.paths.resolve(kReportFile)));
-    enable("mnuResetAll", !historyReset_ && !resetHeldOff_);
+    enable(menu::PerHistory, targets_.mode != nullptr && fileExists(ctx_.paths.resolve(kReportFile)));
+    enable(menu::ResetAll, !historyReset_ && !resetHeldOff_);
     caption_ = ctx_.windowTitle;
 }
 
 void frmMDIMain::menuCommand(const std::string& name) {
     const MenuItem* item = find(name);
     if (!item || !item->enabled) return;
-    if (name == "mnuDiagnostic") standardStart("Diagnostic");
-    else if (name == "mnuFinal") standardStart("Final");
-    else if (name.rfind("mnuPractice(", 0) == 0) practice(std::atoi(name.c_str() + 12));
-    else if (name == "mnuCustomized") {
-        if (targets_.mode->showCustomOption()) targets_.mode->gotoFrame(8);
-    } else if (name == "mnuQuiz") quiz();
-    else if (name == "mnuPerHistory") performanceHistory();
-    else if (name == "mnuResetAll") resetAll();
-    else if (name == "mnuExit") requestClose();
-    else if (name == "mnuQuickRevision") {
+    if (name == menu::Diagnostic) standardStart("Diagnostic");
+    else if (name == menu::Final) standardStart("Final");
+    else if (name.rfind(menu::PracticePrefix, 0) == 0)
+        practice(std::atoi(name.c_str() + std::string_view(menu::PracticePrefix).size()));
+    else if (name == menu::Customized) {
+        if (targets_.mode->showCustomOption()) targets_.mode->gotoFrame(exam_mode_frame::ContinueLearning);
+    } else if (name == menu::Quiz) quiz();
+    else if (name == menu::PerHistory) performanceHistory();
+    else if (name == menu::ResetAll) resetAll();
+    else if (name == menu::Exit) requestClose();
+    else if (name == menu::QuickRevision) {
         if (auto page = ctx_.paths.confined(quickRevisionFolder_ + "\\" + quickRevisionFile_))
             targets_.viewer->showModal(*page);
-    } else if (name == "mnuContent") {
+    } else if (name == menu::Content) {
         if (auto chm = ctx_.paths.confined(helpFolder_ + "\\Help.chm")) ctx_.host.help->showTopic(*chm, kHelpTopic);
-    } else if (name == "mnuAboutVostraneExam") ctx_.host.about->showAbout();
+    } else if (name == menu::AboutVostraneExam) ctx_.host.about->showAbout();
     // "temp" is the message itself: no catalogue code of that name exists.
-    else if (name == "menuCert" && ctx_.host.messages) ctx_.host.messages->show("temp", msg::OkOnly, kStandardTitle);
+    else if (name == menu::Cert && ctx_.host.messages) ctx_.host.messages->show("temp", msg::OkOnly, kStandardTitle);
 }
 
 void frmMDIMain::requestClose() {
@@ -145,7 +151,7 @@ bool frmMDIMain::instructionsAccepted() {
 }
 
 void frmMDIMain::setEntryEnabled(const std::string& name, bool on) {
-    if (name == "mnuResetAll") {
+    if (name == menu::ResetAll) {
         resetHeldOff_ = !on;
         if (on) historyReset_ = false;
     }
@@ -162,12 +168,12 @@ void frmMDIMain::standardStart(const std::string& name) {
 void frmMDIMain::practice(int i) { standardStart(practiceTestName(i)); }
 
 void frmMDIMain::quiz() {
-    if (targets_.mode->frameNum() == 5) {
+    if (targets_.mode->frameNum() == exam_mode_frame::Quiz) {
         showMessage(ctx_, "qi14", msg::OkOnly | msg::Information);
         return;
     }
     targets_.mode->setModeLabel(interactiveLabel_);
-    targets_.mode->gotoFrame(5);
+    targets_.mode->gotoFrame(exam_mode_frame::Quiz);
 }
 
 void frmMDIMain::performanceHistory() {
@@ -178,7 +184,7 @@ void frmMDIMain::performanceHistory() {
     if (!targets_.mode->showPerformanceHistory())
         showMessage(ctx_, "re1", msg::OkOnly | msg::Information);
     else
-        targets_.mode->gotoFrame(9);
+        targets_.mode->gotoFrame(exam_mode_frame::History);
 }
 
 void frmMDIMain::resetAll() {
@@ -186,8 +192,8 @@ void frmMDIMain::resetAll() {
     resetReportHistory(ctx_);
     deleteFile(ctx_.paths, ctx_.paths.resolve(kBookmarkFile));
     historyReset_ = true;
-    enable("mnuPerHistory", false);
-    enable("mnuResetAll", false);
+    enable(menu::PerHistory, false);
+    enable(menu::ResetAll, false);
 }
 
 }  // namespace examsim

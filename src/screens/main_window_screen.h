@@ -1,4 +1,8 @@
+// frmMDIMain, the main window: the frame the screens open in, its menus and
+// what they do, and the exit guard.
 #pragma once
+#include "screens/instruction_dialog.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -6,7 +10,6 @@
 namespace examsim {
 
 struct AppContext;
-class frmMDIMain;
 
 struct MenuItem {
     std::string name;
@@ -47,7 +50,7 @@ public:
 class ShellDialogs {
 public:
     virtual ~ShellDialogs() = default;
-    virtual void showInstructions(frmMDIMain& parent) = 0;
+    virtual void showInstructions(InstructionTarget& parent) = 0;
     // The exit confirmation (frmMsg); its "Yes" ends the program.
     virtual void confirmExit() = 0;
 };
@@ -68,8 +71,8 @@ struct MovieLayout {
 };
 MovieLayout resizeLayout(bool maximised, int mainWidth, int mainHeight);
 
-// The frame window frmMDIMain: its menus and what they do.
-class frmMDIMain {
+// The instruction dialog answers through InstructionTarget.
+class frmMDIMain : public InstructionTarget {
 public:
     frmMDIMain(AppContext& ctx, ShellTargets targets);
 
@@ -90,7 +93,6 @@ public:
     const MenuItem* find(const std::string& name) const;
     const std::string& caption() const { return caption_; }
 
-    bool instructionCancelled = false;
 
 private:
     MenuItem* findMutable(const std::string& name);

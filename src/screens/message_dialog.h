@@ -1,3 +1,4 @@
+// frmMsg, the exit confirmation of the main window; its "Yes" ends the program.
 #pragma once
 #include <string>
 
@@ -5,7 +6,6 @@ namespace examsim {
 
 struct AppContext;
 
-// The exit confirmation, frmMsg.
 class frmMsg {
 public:
     static constexpr const char* kText = "Are you sure you want to exit the Vostrane Exam Simulator now?";

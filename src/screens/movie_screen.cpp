@@ -7,6 +7,7 @@
 #include "core/links.h"
 #include "core/messages.h"
 #include "core/xml.h"
+#include "screens/movie_contract.h"
 
 #include <iostream>
 #include <optional>
@@ -45,11 +46,11 @@ std::filesystem::path productHelpFile(const AppContext& ctx) {
 }
 
 MovieScreen::MovieScreen(AppContext& ctx) : ctx_(ctx) {
-    onCommand("kill", [this](const std::string& args) { killFile(args); });
+    onCommand(movie_contract::command::Kill, [this](const std::string& args) { killFile(args); });
 }
 
 void MovieScreen::FSCommand(const std::string& command, const std::string& args) {
-    if (command == "ButtonClick") {
+    if (command == movie_contract::command::ButtonClick) {
         if (auto b = buttons_.find(args); b != buttons_.end()) b->second();
         return;
     }
@@ -57,21 +58,21 @@ void MovieScreen::FSCommand(const std::string& command, const std::string& args)
 }
 
 void MovieScreen::addHelpButton(std::function<std::filesystem::path()> helpFile) {
-    onButton("btnHelp", [this, helpFile = std::move(helpFile)] {
+    onButton(movie_contract::button::Help, [this, helpFile = std::move(helpFile)] {
         if (ctx_.host.help) ctx_.host.help->showTopic(helpFile(), kHelpTopic);
     });
 }
 
 void MovieScreen::addAboutButton() {
-    onButton("btnAbout", [this] {
+    onButton(movie_contract::button::About, [this] {
         if (ctx_.host.about) ctx_.host.about->showAbout();
     });
 }
 
 void MovieScreen::addUtpButtons() {
     const auto open = [this] { openLink(ctx_, firstNamed(ctx_.productDoc, "utp").attribute("uri").value()); };
-    onButton("btnUtp", open);
-    onButton("btnUTP", open);
+    onButton(movie_contract::button::Utp, open);
+    onButton(movie_contract::button::UtpUpper, open);
 }
 
 void MovieScreen::killFile(const std::string& name) {

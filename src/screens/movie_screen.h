@@ -1,3 +1,5 @@
+// MovieScreen, the base of every movie screen: the movie, the command
+// dispatch and the buttons that mean the same on every screen.
 #pragma once
 #include "core/host.h"
 
@@ -32,8 +34,6 @@ std::string blankIfEmpty(const std::string& text);
 // application folder + "\" + the product's help uri + "\Help.chm".
 std::filesystem::path productHelpFile(const AppContext& ctx);
 
-// What every screen shares: its movie, the command dispatch and the buttons
-// that mean the same on every screen that has them.
 class MovieScreen {
 public:
     using Button = std::function<void()>;

@@ -3,16 +3,19 @@
 #include "core/app_context.h"
 #include "core/error_log.h"
 #include "core/xml.h"
+#include "screens/splash_contract.h"
 
 #include <exception>
 
 namespace examsim {
 
+namespace c = splash_contract;
+
 frmSplash::frmSplash(AppContext& ctx, SplashHost& host) : MovieScreen(ctx), host_(host) {}
 
 void frmSplash::load() {
     computeScreenScale(ctx_);
-    if (!loadScreenMovie(ctx_, movie(), "\\Splash.wlb")) {
+    if (!loadScreenMovie(ctx_, movie(), c::kMovieFile)) {
         // Start-up cannot go on in a folder that takes no file; the user has been told why.
         ctx_.loadTrace += ":splash movie not written";
         reportFatalError(ctx_, ctx_.loadTrace, errorLogPath(ctx_));
@@ -22,17 +25,17 @@ void frmSplash::load() {
     const std::string productName = textContent(firstNamed(ctx_.productDoc, "product-name"));
     const std::string testimonial = textContent(firstNamed(ctx_.productDoc, "testmonials"));
 
-    set("txtVersionName", blankIfEmpty(versionType));
-    set("txtCopyRight", blankIfEmpty(kCopyrightLine));
-    set("txtTestName", blankIfEmpty(productName));
+    set(c::var::VersionName, blankIfEmpty(versionType));
+    set(c::var::CopyRight, blankIfEmpty(kCopyrightLine));
+    set(c::var::TestName, blankIfEmpty(productName));
     if (!testimonial.empty())
-        set("txtTestamonial", testimonial);
+        set(c::var::Testimonial, testimonial);
     else
-        set("textTestamonial", "");
-    set("txtVersionCode", "Version: " + ctx_.versionCode + " (Full)");
-    set("txtResolution", resolutionValue(ctx_));
+        set(c::var::NoTestimonial, "");
+    set(c::var::VersionCode, "Version: " + ctx_.versionCode + " (Full)");
+    set(c::var::Resolution, resolutionValue(ctx_));
     host_.setCaption(productName + " Exam Simulator");
-    movie().GotoFrame(0);
+    movie().GotoFrame(c::frame::Title);
 }
 
 void frmSplash::status(const std::string& text) {
@@ -66,7 +69,7 @@ void frmSplash::runSplashLoader() {
         host_.stopTimer();
         host_.startModeScreen();
         host_.setCaption("Complete...");
-        set("txtStatus", "Complete...");
+        set(c::var::Status, "Complete...");
         host_.handOver();
         return;
     }

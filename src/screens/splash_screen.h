@@ -1,3 +1,5 @@
+// frmSplash, the splash screen: the product's title while the loader
+// prepares the main window and the mode screen.
 #pragma once
 #include "screens/movie_screen.h"
 
@@ -25,7 +27,6 @@ public:
     virtual void handOver() = 0;
 };
 
-// The splash screen, frmSplash.
 class frmSplash : public MovieScreen {
 public:
     frmSplash(AppContext& ctx, SplashHost& host);

@@ -6,6 +6,9 @@
 #include "desktop/movie/movie_player.h"
 #include "desktop/screens/splash_window.h"
 #include "engine_support.h"
+#include "screens/about_contract.h"
+#include "screens/main_window_contract.h"
+#include "screens/splash_contract.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +24,8 @@ using namespace examsim;
 using namespace examsim::test;
 
 namespace {
+
+namespace menu = main_window_contract::menu;
 
 const char* kProduct =
     "<product><product-name>Network Essentials</product-name><full_version_name>Network Essentials 2026</full_version_name>"
@@ -63,7 +68,7 @@ TEST(Screens, SplashShowsTheProductAndHandsOverOnceLoadingIsDone) {
     EXPECT_EQ(text(page, ".edition"), "Full Version");
     EXPECT_EQ(text(page, "#quote"), "It made the binary click.");
     EXPECT_EQ(text(page, ".version"), "Version: 1.0.0 (Full)");
-    EXPECT_EQ(splash->player().FrameNum(), 8);
+    EXPECT_EQ(splash->player().FrameNum(), splash_contract::frame::Loading);
 
     ASSERT_TRUE(waitUntil([&] { return steps.size() == 3; }));
     EXPECT_EQ(steps, (std::vector<std::string>{"reports", "bank", "prepare"}));
@@ -88,8 +93,8 @@ TEST(Screens, AboutMovieShowsItsTextsAndItsButtonsReachTheHost) {
     QWebEnginePage* page = about.player().page();
     EXPECT_EQ(text(page, "h1"), "Network Essentials 2026");
     EXPECT_EQ(text(page, ".version"), "Version: 1.0.0 (Full)");
-    evaluate(page, "document.querySelector('[data-button=btnUtp]').click()");
-    evaluate(page, "document.querySelector('[data-button=emailsupport]').click()");
+    evaluate(page, QString("document.querySelector('[data-button=%1]').click()").arg(about_contract::button::Utp));
+    evaluate(page, QString("document.querySelector('[data-button=%1]').click()").arg(about_contract::button::EmailSupport));
     evaluate(page, "document.getElementById('company').click()");
     ASSERT_TRUE(waitUntil([&] { return e.host.links.opened.size() == 3; }));
     EXPECT_EQ(e.host.links.opened[0], "https://example.org/utp");
@@ -106,19 +111,19 @@ TEST(Screens, MainWindowMenusFollowTheLogic) {
     MainWindow main(e.ctx, e.web, {});
     main.show();
     EXPECT_EQ(main.windowTitle(), "Network Essentials Exam Simulator");
-    ASSERT_NE(main.action("mnuPractice(3)"), nullptr);
-    EXPECT_EQ(main.action("mnuPractice(3)")->text(), "Practice Exam3");
-    EXPECT_EQ(main.action("mnuAboutVostraneExam")->text(), "About Vostrane Exam Simulator");
-    EXPECT_FALSE(main.action("mnuDiagnostic")->isEnabled());
-    EXPECT_FALSE(main.action("mnuPerHistory")->isEnabled()) << "no history screen yet";
-    EXPECT_TRUE(main.action("mnuResetAll")->isEnabled());
+    ASSERT_NE(main.action(QString::fromStdString(menu::practice(3))), nullptr);
+    EXPECT_EQ(main.action(QString::fromStdString(menu::practice(3)))->text(), "Practice Exam3");
+    EXPECT_EQ(main.action(menu::AboutVostraneExam)->text(), "About Vostrane Exam Simulator");
+    EXPECT_FALSE(main.action(menu::Diagnostic)->isEnabled());
+    EXPECT_FALSE(main.action(menu::PerHistory)->isEnabled()) << "no history screen yet";
+    EXPECT_TRUE(main.action(menu::ResetAll)->isEnabled());
 
     e.host.messages.answers = {msg::Yes};
-    main.action("mnuResetAll")->trigger();
+    main.action(menu::ResetAll)->trigger();
     EXPECT_FALSE(std::filesystem::exists(e.folder / "Database" / "MainReport.wlb"));
-    EXPECT_FALSE(main.action("mnuResetAll")->isEnabled());
+    EXPECT_FALSE(main.action(menu::ResetAll)->isEnabled());
 
-    main.action("mnuContent")->trigger();
+    main.action(menu::Content)->trigger();
     ASSERT_EQ(e.host.help.shown.size(), 1u);
     EXPECT_EQ(e.host.help.shown[0].first, e.folder / "Help" / "Help.chm");
 

@@ -1,6 +1,7 @@
 #include "core/atomic_file.h"
 #include "core/links.h"
 #include "core/movie_runtime.h"
+#include "screens/movie_contract.h"
 #include "screens/movie_screen.h"
 #include "core/xml.h"
 #include "support/context_fixture.h"
@@ -9,6 +10,10 @@ using namespace examsim;
 using namespace examsim::test;
 
 namespace {
+
+namespace button = movie_contract::button;
+constexpr const char* click = movie_contract::command::ButtonClick;
+constexpr const char* killCommand = movie_contract::command::Kill;
 
 class Screen : public MovieScreen {
 public:
@@ -31,9 +36,8 @@ TEST_F(ScreenBase, DispatchesExactNamesAndIgnoresTheRest) {
     parseXml(ctx.productDoc, "<product><utp uri='https://example.org/features'/></product>");
     Screen s(ctx);
     for (const auto& [command, args] : std::vector<std::pair<std::string, std::string>>{
-             {"ButtonClick", "btnNext"}, {"ButtonClick", "btnnext"}, {"btnNext", ""}, {"cmdFinish", "x"},
-             {"CMDFINISH", "x"}, {"ButtonClick", "nothing"}, {"ButtonClick", "btnHelp"}, {"ButtonClick", "btnAbout"},
-             {"ButtonClick", "btnUtp"}, {"ButtonClick", "btnUTP"}})
+             {click, "btnNext"}, {click, "btnnext"}, {"btnNext", ""}, {"cmdFinish", "x"}, {"CMDFINISH", "x"},
+             {click, "nothing"}, {click, button::Help}, {click, button::About}, {click, button::Utp}, {click, button::UtpUpper}})
         s.FSCommand(command, args);
     EXPECT_EQ(s.log, (std::vector<std::string>{"next", "finish:x"}));
     ASSERT_EQ(host.help.shown.size(), 1u);

@@ -1,8 +1,11 @@
 #include "core/data_file.h"
 #include "screens/movie_screen.h"
 #include "core/xml.h"
+#include "screens/about_contract.h"
 #include "screens/about_screen.h"
+#include "screens/exam_mode_contract.h"
 #include "screens/instruction_dialog.h"
+#include "screens/main_window_contract.h"
 #include "screens/main_window_screen.h"
 #include "support/context_fixture.h"
 
@@ -12,6 +15,9 @@ using namespace examsim;
 using namespace examsim::test;
 
 namespace {
+
+namespace menu = main_window_contract::menu;
+namespace about = about_contract;
 
 struct FakeTests : TestLauncher {
     bool startTest(const std::string& name) override { return started.push_back(name), succeed; }
@@ -31,7 +37,7 @@ struct FakeMode : ModeScreenControl {
 };
 
 struct FakeDialogs : ShellDialogs {
-    void showInstructions(frmMDIMain& parent) override { ++instructions, parent.instructionCancelled = cancel; }
+    void showInstructions(InstructionTarget& parent) override { ++instructions, parent.instructionCancelled = cancel; }
     void confirmExit() override { ++exits; }
     int instructions = 0, exits = 0;
     bool cancel = false;
@@ -56,7 +62,7 @@ protected:
         main->activate();
         return *main;
     }
-    bool enabled(const char* name) const { return main->find(name)->enabled; }
+    bool enabled(const std::string& name) const { return main->find(name)->enabled; }
     std::optional<frmMDIMain> main;
     FakeTests tests;
     FakeMode mode;
@@ -69,27 +75,28 @@ TEST_F(Shell, MenusAddPracticeItemsAndDisableWhatIsNotThere) {
     ctx.practiceCount = 3;
     open({.dialogs = &dialogs});
     std::vector<std::string> practice;
-    for (const MenuItem& i : main->find("mnuPracticeExam")->items) practice.push_back(i.caption);
+    for (const MenuItem& i : main->find(menu::PracticeExam)->items) practice.push_back(i.caption);
     EXPECT_EQ(practice, (std::vector<std::string>{"Practice Exam-1", "Practice Exam2", "Practice Exam3"}));
-    for (const char* off : {"mnuDiagnostic", "mnuFinal", "mnuPractice(2)", "mnuCustomized", "mnuQuiz", "mnuPerHistory", "mnuQuickRevision"})
+    for (const std::string& off : std::vector<std::string>{menu::Diagnostic, menu::Final, menu::practice(2), menu::Customized,
+                                                           menu::Quiz, menu::PerHistory, menu::QuickRevision})
         EXPECT_FALSE(enabled(off)) << off;
-    for (const char* on : {"mnuResetAll", "mnuExit", "mnuContent", "mnuAboutVostraneExam", "menuCert"}) EXPECT_TRUE(enabled(on)) << on;
-    main->menuCommand("mnuDiagnostic");  // disabled: nothing happens
+    for (const char* on : {menu::ResetAll, menu::Exit, menu::Content, menu::AboutVostraneExam, menu::Cert}) EXPECT_TRUE(enabled(on)) << on;
+    main->menuCommand(menu::Diagnostic);  // disabled: nothing happens
     EXPECT_EQ(dialogs.instructions, 0);
     main->load();  // loading again does not add the items twice
-    EXPECT_EQ(main->find("mnuPracticeExam")->items.size(), 3u);
+    EXPECT_EQ(main->find(menu::PracticeExam)->items.size(), 3u);
 
-    main->menuCommand("mnuContent");
+    main->menuCommand(menu::Content);
     ASSERT_EQ(host.help.shown.size(), 1u);
     EXPECT_EQ(host.help.shown[0].first, t / "Help" / "Help.chm");
-    main->menuCommand("mnuAboutVostraneExam");
+    main->menuCommand(menu::AboutVostraneExam);
     EXPECT_EQ(host.about.shown, 1);
-    main->menuCommand("menuCert");  // the text itself, not a catalogue code
+    main->menuCommand(menu::Cert);  // the text itself, not a catalogue code
     ASSERT_EQ(host.messages.shown.size(), 1u);
     EXPECT_EQ(host.messages.shown[0].text, "temp");
     EXPECT_EQ(host.messages.shown[0].style, msg::OkOnly);
     EXPECT_EQ(host.messages.shown[0].title, " Exam Simulator");
-    main->menuCommand("mnuExit");
+    main->menuCommand(menu::Exit);
     main->requestClose();
     EXPECT_EQ(dialogs.exits, 2);
 }
@@ -99,27 +106,27 @@ TEST_F(Shell, StandardStartsAskForInstructionsAndStopWhenCancelled) {
     ctx.catalogue["qi14"] = "The quiz is open.";
     open({.tests = &tests, .mode = &mode, .dialogs = &dialogs});
     dialogs.cancel = true;
-    main->menuCommand("mnuFinal");
-    main->menuCommand("mnuPractice(1)");
+    main->menuCommand(menu::Final);
+    main->menuCommand(menu::practice(1));
     EXPECT_TRUE(tests.started.empty()) << "practice tests are standard tests too";
     dialogs.cancel = false;
-    main->menuCommand("mnuFinal");
-    main->menuCommand("mnuPractice(2)");
+    main->menuCommand(menu::Final);
+    main->menuCommand(menu::practice(2));
     EXPECT_EQ(dialogs.instructions, 4);
     EXPECT_EQ(tests.started, (std::vector<std::string>{"Final", "Practice 2"}));
     EXPECT_EQ(tests.opened, (std::vector<std::string>{"Certification", "Certification"}));
 
     firstNamed(ctx.productDoc, "examinstruction").attribute("show").set_value("false");
     tests.succeed = false;
-    main->menuCommand("mnuDiagnostic");
+    main->menuCommand(menu::Diagnostic);
     EXPECT_EQ(dialogs.instructions, 4);
     EXPECT_EQ(tests.opened.size(), 2u);
 
-    main->menuCommand("mnuQuiz");
-    EXPECT_EQ(mode.frame, 5);
+    main->menuCommand(menu::Quiz);
+    EXPECT_EQ(mode.frame, exam_mode::frame::Quiz);
     EXPECT_EQ(mode.label, "Quiz");
     mode.label = "other";
-    main->menuCommand("mnuQuiz");  // already on the quiz frame
+    main->menuCommand(menu::Quiz);  // already on the quiz frame
     EXPECT_EQ(mode.label, "other");
     ASSERT_EQ(host.messages.shown.size(), 1u);
     EXPECT_EQ(host.messages.shown[0].text, "The quiz is open.");
@@ -132,28 +139,28 @@ TEST_F(Shell, ResetAllAsksAndDisablesTheHistoryEntries) {
     writeFile(t / "Database" / "bookmark.wlb", "b");
     ctx.catalogue["ri7"] = "Reset every result?";
     open({.mode = &mode, .dialogs = &dialogs});
-    EXPECT_TRUE(enabled("mnuPerHistory"));
+    EXPECT_TRUE(enabled(menu::PerHistory));
 
     host.messages.answers = {msg::No};
-    main->menuCommand("mnuResetAll");
+    main->menuCommand(menu::ResetAll);
     EXPECT_TRUE(std::filesystem::exists(report));
-    EXPECT_TRUE(enabled("mnuResetAll"));
+    EXPECT_TRUE(enabled(menu::ResetAll));
     EXPECT_EQ(host.messages.shown[0].text, "Reset every result?");
     EXPECT_EQ(host.messages.shown[0].title, "Reset Confirm");
     EXPECT_EQ(host.messages.shown[0].style, msg::YesNo);
 
     ASSERT_TRUE(parseXml(ctx.reportDoc, "<QuestionBank><History><Test name=\"Final\" remarks=\"Pass\"/></History><Objectives/></QuestionBank>"));
     host.messages.answers = {msg::Yes};
-    main->menuCommand("mnuResetAll");
+    main->menuCommand(menu::ResetAll);
     EXPECT_EQ(xmlText(ctx.reportDoc.child("QuestionBank").child("History")), "<History/>");  // not written back later
     EXPECT_FALSE(std::filesystem::exists(report));
     EXPECT_FALSE(std::filesystem::exists(t / "Database" / "bookmark.wlb"));
-    EXPECT_FALSE(enabled("mnuPerHistory"));
-    EXPECT_FALSE(enabled("mnuResetAll"));
+    EXPECT_FALSE(enabled(menu::PerHistory));
+    EXPECT_FALSE(enabled(menu::ResetAll));
     writeFile(report, "r");
     main->activate();
-    EXPECT_TRUE(enabled("mnuPerHistory"));
-    EXPECT_FALSE(enabled("mnuResetAll"));  // once reset, for this window's life
+    EXPECT_TRUE(enabled(menu::PerHistory));
+    EXPECT_FALSE(enabled(menu::ResetAll));  // once reset, for this window's life
 }
 
 TEST(MainWindowLayout, NormalStateKeepsFourToThreeAndMaximisedFills) {
@@ -194,15 +201,15 @@ TEST_F(Shell, AboutScreenSendsItsTextsAndHandlesItsTwoButtons) {
     about.load();
     EXPECT_EQ(about.caption(), "Network Essentials Exam Simulator");
     EXPECT_EQ(movie.sets, (std::vector<std::pair<std::string, std::string>>{
-                              {"txtTestName", "Network Essentials 2026"}, {"txtCopyRight", kCopyrightLine},
-                              {"txtEmailSupport", " "}, {"txtCompanyName", "https://example.org"},
-                              {"txtSimulatorVersion", "Version: 1.0.0 (Full)"}, {"txtResolution", "-1"}}));
+                              {about::var::TestName, "Network Essentials 2026"}, {about::var::CopyRight, kCopyrightLine},
+                              {about::var::EmailSupport, " "}, {about::var::CompanyName, "https://example.org"},
+                              {about::var::SimulatorVersion, "Version: 1.0.0 (Full)"}, {about::var::Resolution, "-1"}}));
 
     writeFile(t / "Database" / "simulator", "x");
-    about.FSCommand("kill", "simulator");  // not a command of this screen
-    about.FSCommand("ButtonClick", "btnUTP");
+    about.FSCommand(movie_contract::command::Kill, "simulator");  // not a command of this screen
+    about.FSCommand(movie_contract::command::ButtonClick, movie_contract::button::UtpUpper);
     EXPECT_TRUE(std::filesystem::exists(t / "Database" / "simulator"));
-    about.FSCommand("ButtonClick", "btnUtp");
-    about.FSCommand("ButtonClick", "emailsupport");
+    about.FSCommand(movie_contract::command::ButtonClick, about::button::Utp);
+    about.FSCommand(movie_contract::command::ButtonClick, about::button::EmailSupport);
     EXPECT_EQ(host.links.opened, (std::vector<std::string>{"https://example.org/utp", "mailto:"}));
 }

@@ -1,3 +1,4 @@
+#include "screens/splash_contract.h"
 #include "screens/splash_screen.h"
 #include "core/startup.h"
 #include "core/xml.h"
@@ -7,6 +8,8 @@ using namespace examsim;
 using namespace examsim::test;
 
 namespace {
+
+namespace var = splash_contract::var;
 
 struct FakeSplashHost : SplashHost {
     void setCaption(const std::string& t) override { log.push_back("caption " + t); }
@@ -70,10 +73,11 @@ TEST_F(Splash, LoadSendsTheProductTextsInOrder) {
     host.screen.size = {1280, 1024};
     splash.load();
     const std::vector<std::pair<std::string, std::string>> expected{
-        {"txtVersionName", "Full Version"}, {"txtCopyRight", kCopyrightLine}, {"txtTestName", " "},
-        {"textTestamonial", ""},           {"txtVersionCode", "Version: 2.1 (Full)"}, {"txtResolution", "0"}};
+        {var::VersionName, "Full Version"}, {var::CopyRight, kCopyrightLine},
+        {var::TestName, " "},               {var::NoTestimonial, ""},
+        {var::VersionCode, "Version: 2.1 (Full)"}, {var::Resolution, "0"}};
     EXPECT_EQ(movie.sets, expected);
-    EXPECT_EQ(movie.log.back(), "GotoFrame 0");
+    EXPECT_EQ(movie.log.back(), "GotoFrame " + std::to_string(splash_contract::frame::Title));
     EXPECT_EQ(splashHost.log, (std::vector<std::string>{"caption  Exam Simulator"}));
     EXPECT_EQ(ctx.versionCode, "2.1");
 
@@ -81,8 +85,8 @@ TEST_F(Splash, LoadSendsTheProductTextsInOrder) {
     parseXml(ctx.productDoc, "<product><testmonials>Great</testmonials></product>");
     movie.sets.clear();
     splash.load();
-    EXPECT_EQ(movie.sets[3], (std::pair<std::string, std::string>{"txtTestamonial", "Great"}));
-    EXPECT_EQ(movie.sets[5], (std::pair<std::string, std::string>{"txtResolution", "-1"}));
+    EXPECT_EQ(movie.sets[3], (std::pair<std::string, std::string>{var::Testimonial, "Great"}));
+    EXPECT_EQ(movie.sets[5], (std::pair<std::string, std::string>{var::Resolution, "-1"}));
 }
 
 TEST_F(Splash, LoaderLoadsOnceAfterThreeTicksAndHandsOverWhenReady) {
@@ -106,7 +110,7 @@ TEST_F(Splash, LoaderLoadsOnceAfterThreeTicksAndHandsOverWhenReady) {
     splashHost.ready = true;
     splash.runSplashLoader();
     EXPECT_EQ(splashHost.log, (std::vector<std::string>{"stop", "mode frame 3", "caption Complete...", "handOver"}));
-    EXPECT_EQ(movie.vars["txtStatus"], "Complete...");
+    EXPECT_EQ(movie.vars[var::Status], "Complete...");
     splash.runSplashLoader();  // a late tick does nothing
     EXPECT_EQ(splashHost.log.size(), 4u);
 }

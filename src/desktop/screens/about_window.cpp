@@ -3,13 +3,14 @@
 #include "core/app_context.h"
 #include "core/links.h"
 #include "desktop/movie/movie_player.h"
+#include "screens/about_contract.h"
 
 #include <QVBoxLayout>
 
 namespace examsim {
 
 AboutWindow::AboutWindow(AppContext& ctx, WebEnvironment& web, QWidget* owner) : QDialog(owner), logic_(ctx) {
-    setObjectName("frmAbout");
+    setObjectName(about_contract::kScreen);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

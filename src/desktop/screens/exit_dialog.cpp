@@ -1,5 +1,7 @@
 #include "desktop/screens/exit_dialog.h"
 
+#include "screens/message_dialog_contract.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +11,7 @@
 namespace examsim {
 
 ExitDialog::ExitDialog(AppContext& ctx, QWidget* owner) : QDialog(owner), logic_(ctx) {
-    setObjectName("frmMsg");
+    setObjectName(message_dialog_contract::kScreen);
     setWindowTitle(QString::fromStdString(logic_.caption()));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -25,9 +27,9 @@ ExitDialog::ExitDialog(AppContext& ctx, QWidget* owner) : QDialog(owner), logic_
     auto* buttons = new QHBoxLayout();
     buttons->addStretch();
     yes_ = new QPushButton(frmMsg::kYes, this);
-    yes_->setObjectName("cmdYes");
+    yes_->setObjectName(message_dialog_contract::control::Yes);
     no_ = new QPushButton(frmMsg::kNo, this);
-    no_->setObjectName("cmdNo");
+    no_->setObjectName(message_dialog_contract::control::No);
     no_->setDefault(true);
     buttons->addWidget(yes_);
     buttons->addWidget(no_);

@@ -1,5 +1,7 @@
 #include "desktop/screens/finish_dialog_window.h"
 
+#include "screens/finish_dialog_contract.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,7 +19,7 @@ QString label(const std::string& caption) { return QString::fromStdString(captio
 
 FinishDialogWindow::FinishDialogWindow(ReplyTarget& parent, const FinishFlags& flags, QWidget* owner)
     : QDialog(owner) {
-    setObjectName("frmQueOptbox");
+    setObjectName(finish_dialog_contract::kScreen);
     setWindowTitle(frmQueOptbox::kCaption);
     setModal(true);
     logic_.SetParent(parent);
@@ -32,7 +34,7 @@ FinishDialogWindow::FinishDialogWindow(ReplyTarget& parent, const FinishFlags& f
     for (int i = 0; i < 4; ++i) {
         const auto& o = logic_.option(i);
         options_[i] = new QRadioButton(label(o.caption), this);
-        options_[i]->setObjectName("opt" + QString::number(i));
+        options_[i]->setObjectName(finish_dialog_contract::control::OptionPrefix + QString::number(i));
         options_[i]->setEnabled(o.enabled);
         connect(options_[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) logic_.select(i);
@@ -48,10 +50,10 @@ FinishDialogWindow::FinishDialogWindow(ReplyTarget& parent, const FinishFlags& f
     auto* buttons = new QHBoxLayout();
     buttons->addStretch();
     yes_ = new QPushButton(frmQueOptbox::kOk, this);
-    yes_->setObjectName("cmdYes");
+    yes_->setObjectName(finish_dialog_contract::control::Yes);
     yes_->setDefault(true);
     no_ = new QPushButton(frmQueOptbox::kCancel, this);
-    no_->setObjectName("cmdNo");
+    no_->setObjectName(finish_dialog_contract::control::No);
     no_->setEnabled(logic_.cancelEnabled());
     buttons->addWidget(yes_);
     buttons->addWidget(no_);

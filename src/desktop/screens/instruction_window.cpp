@@ -4,6 +4,7 @@
 #include "core/links.h"
 #include "desktop/movie/app_scheme.h"
 #include "desktop/movie/movie_page.h"
+#include "screens/instruction_contract.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,32 +16,34 @@
 
 namespace examsim {
 
-InstructionWindow::InstructionWindow(AppContext& ctx, frmMDIMain& parent, WebEnvironment& web, QWidget* owner)
+namespace control = instruction_contract::control;
+
+InstructionWindow::InstructionWindow(AppContext& ctx, InstructionTarget& parent, WebEnvironment& web, QWidget* owner)
     : QDialog(owner), ctx_(ctx), logic_(ctx, parent) {
-    setObjectName("frmInstruction");
+    setObjectName(instruction_contract::kScreen);
     setWindowTitle("Exam Instructions");
     setModal(true);
     resize(static_cast<int>(640 * ctx.horizontalScale), static_cast<int>(520 * ctx.verticalScale));
 
     auto* layout = new QVBoxLayout(this);
     view_ = new QWebEngineView(this);
-    view_->setObjectName("Web");
+    view_->setObjectName(control::Web);
     view_->setPage(new MoviePage(web.profile(), [&ctx](const QUrl& url) {
         openLink(ctx, url.toString().toStdString());
     }, view_));
     layout->addWidget(view_, 1);
 
     auto* frame = new QFrame(this);
-    frame->setObjectName("frameInstruction");
+    frame->setObjectName(control::Frame);
     frame->setFrameShape(QFrame::StyledPanel);
     auto* row = new QHBoxLayout(frame);
     dontShow_ = new QCheckBox(frmInstruction::kDontShow, frame);
-    dontShow_->setObjectName("chkDontshow");
+    dontShow_->setObjectName(control::DontShow);
     ok_ = new QPushButton("OK", frame);
-    ok_->setObjectName("cmdOk");
+    ok_->setObjectName(control::Ok);
     ok_->setDefault(true);
     cancel_ = new QPushButton("Cancel", frame);
-    cancel_->setObjectName("cmdCancel");
+    cancel_->setObjectName(control::Cancel);
     row->addWidget(dontShow_);
     row->addStretch();
     row->addWidget(ok_);

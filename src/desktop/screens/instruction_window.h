@@ -15,7 +15,7 @@ class WebEnvironment;
 class InstructionWindow : public QDialog {
     Q_OBJECT
 public:
-    InstructionWindow(AppContext& ctx, frmMDIMain& parent, WebEnvironment& web, QWidget* owner = nullptr);
+    InstructionWindow(AppContext& ctx, InstructionTarget& parent, WebEnvironment& web, QWidget* owner = nullptr);
     QCheckBox* chkDontshow() { return dontShow_; }
     QPushButton* cmdOk() { return ok_; }
     QPushButton* cmdCancel() { return cancel_; }

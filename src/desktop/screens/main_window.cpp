@@ -5,6 +5,7 @@
 #include "desktop/screens/exit_dialog.h"
 #include "desktop/screens/instruction_window.h"
 #include "desktop/screens/window_log.h"
+#include "screens/main_window_contract.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -59,7 +60,7 @@ MainWindow::MainWindow(AppContext& ctx, WebEnvironment& web, ShellTargets target
           targets.dialogs = this;
           return targets;
       }()) {
-    setObjectName("frmMDIMain");
+    setObjectName(main_window_contract::kScreen);
     area_ = new ScreenArea(QString::fromStdString(textContent(firstNamed(ctx.productDoc, "product-name"))), this);
     setCentralWidget(area_);
     logic_.load();
@@ -112,7 +113,7 @@ void MainWindow::sync() {
     if (!caption.isEmpty()) setWindowTitle(caption);
 }
 
-void MainWindow::showInstructions(frmMDIMain& parent) {
+void MainWindow::showInstructions(InstructionTarget& parent) {
     InstructionWindow dialog(ctx_, parent, web_, this);
     dialog.exec();
 }

@@ -21,7 +21,7 @@ public:
     QAction* action(const QString& name) const { return actions_.value(name); }
     QMdiArea* area() const { return area_; }
 
-    void showInstructions(frmMDIMain& parent) override;
+    void showInstructions(InstructionTarget& parent) override;
     void confirmExit() override;
 
     // Re-reads the menus' states and the caption from the logic.

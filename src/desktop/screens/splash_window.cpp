@@ -4,6 +4,7 @@
 #include "core/links.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/screens/window_log.h"
+#include "screens/splash_contract.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,7 +14,7 @@ namespace examsim {
 
 SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), logic_(ctx, *this), steps_(std::move(steps)) {
-    setObjectName("frmSplash");
+    setObjectName(splash_contract::kScreen);
     setAttribute(Qt::WA_DeleteOnClose);
     player_ = new MoviePlayer(web, [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, this);
     status_ = new QLabel(this);
@@ -38,7 +39,7 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
 void SplashWindow::start() {
     show();
     logic_.load();
-    player_->GotoFrame(8);
+    player_->GotoFrame(splash_contract::frame::Loading);
     timer_.start(kTickMilliseconds);
 }
 
