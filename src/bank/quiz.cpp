@@ -39,7 +39,7 @@ std::vector<pugi::xml_node> quizQuestions(const AppContext& ctx, const std::stri
 
 }  // namespace
 
-void loadQuizDocument(AppContext& ctx) { loadStudyDocument(ctx, "Quiz", ctx.quizDoc, "qe2"); }
+void loadQuizDocument(AppContext& ctx) { loadStudyDocument(ctx, "Quiz", ctx.quizDoc, msgcode::QuizFileUnreadable); }
 
 std::int32_t showAvailableQuestion(AppContext& ctx, const std::string& selection, const std::string& quizName) {
     return static_cast<std::int32_t>(quizQuestions(ctx, selection, "|$|", quizName).size());

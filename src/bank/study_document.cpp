@@ -7,7 +7,7 @@
 
 namespace examsim {
 
-bool loadStudyDocument(AppContext& ctx, const char* name, pugi::xml_document& doc, const char* code) {
+bool loadStudyDocument(AppContext& ctx, const char* name, pugi::xml_document& doc, const MessageCode& code) {
     try {
         if (loadDataDocument(ctx, name, doc)) return true;
     } catch (const CryptError&) {

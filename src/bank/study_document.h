@@ -1,4 +1,6 @@
 #pragma once
+#include "core/message_codes.h"
+
 #include <pugixml.hpp>
 
 namespace examsim {
@@ -8,6 +10,6 @@ struct AppContext;
 // Reloads "Database/<name>.wlb" into `doc` for the study features (quiz,
 // tips). Missing or unparsable, it shows the catalogue message `code` with the
 // critical icon, leaves `doc` empty and returns false: the program goes on.
-bool loadStudyDocument(AppContext& ctx, const char* name, pugi::xml_document& doc, const char* code);
+bool loadStudyDocument(AppContext& ctx, const char* name, pugi::xml_document& doc, const MessageCode& code);
 
 }  // namespace examsim

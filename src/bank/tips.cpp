@@ -6,7 +6,7 @@
 
 namespace examsim {
 
-void loadTipDocument(AppContext& ctx) { loadStudyDocument(ctx, "tip", ctx.tipDoc, "qe8"); }
+void loadTipDocument(AppContext& ctx) { loadStudyDocument(ctx, "tip", ctx.tipDoc, msgcode::TipFileUnreadable); }
 
 std::string tipOfToday(AppContext& ctx) {
     loadTipDocument(ctx);

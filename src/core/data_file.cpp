@@ -139,7 +139,7 @@ void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::pat
         requireInsideFolder(ctx.paths, plainFile);
         writeFileAtomically(plainFile, ansi);
     } catch (const FileWriteError&) {
-        showMessage(ctx, "si13", msg::OkOnly);
+        showMessage(ctx, msgcode::FileNotWritten, msg::OkOnly);
         if (ctx.host.program) ctx.host.program->endProgram(1);
         throw;
     }

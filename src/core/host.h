@@ -8,27 +8,54 @@ namespace examsim {
 // The few ways the logic reaches the user. The desktop layer implements
 // them; tests fake them.
 
-// Message box styles and answers, numbered as the stored data and callers use them.
-namespace msg {
-inline constexpr int OkOnly = 0;
-inline constexpr int OkCancel = 1;
-inline constexpr int YesNo = 4;
-inline constexpr int Critical = 16;
-inline constexpr int Question = 32;
-inline constexpr int Exclamation = 48;
-inline constexpr int Information = 64;
+// Message boxes: the buttons, the icon and the answer, numbered as the
+// catalogue's callers and the stored data write them (a style is buttons + icon).
+enum class BoxButtons { OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
+enum class BoxIcon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+enum class BoxAnswer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
-inline constexpr int Ok = 1;
-inline constexpr int Cancel = 2;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
+struct BoxStyle {
+    BoxButtons buttons = BoxButtons::OkOnly;
+    BoxIcon icon = BoxIcon::None;
+
+    // Not explicit: a button set alone, or an icon with OK, is a style.
+    constexpr BoxStyle() = default;
+    constexpr BoxStyle(BoxButtons b) : buttons(b) {}
+    constexpr BoxStyle(BoxIcon i) : icon(i) {}
+    constexpr BoxStyle(BoxButtons b, BoxIcon i) : buttons(b), icon(i) {}
+    friend constexpr bool operator==(const BoxStyle&, const BoxStyle&) = default;
+};
+constexpr BoxStyle operator|(BoxButtons b, BoxIcon i) { return {b, i}; }
+
+// The short names callers write: msg::YesNo, msg::OkOnly | msg::Critical, msg::Yes.
+namespace msg {
+inline constexpr BoxButtons OkOnly = BoxButtons::OkOnly;
+inline constexpr BoxButtons OkCancel = BoxButtons::OkCancel;
+inline constexpr BoxButtons AbortRetryIgnore = BoxButtons::AbortRetryIgnore;
+inline constexpr BoxButtons YesNoCancel = BoxButtons::YesNoCancel;
+inline constexpr BoxButtons YesNo = BoxButtons::YesNo;
+inline constexpr BoxButtons RetryCancel = BoxButtons::RetryCancel;
+
+inline constexpr BoxIcon Critical = BoxIcon::Critical;
+inline constexpr BoxIcon Question = BoxIcon::Question;
+inline constexpr BoxIcon Exclamation = BoxIcon::Exclamation;
+inline constexpr BoxIcon Information = BoxIcon::Information;
+
+inline constexpr BoxAnswer Ok = BoxAnswer::Ok;
+inline constexpr BoxAnswer Cancel = BoxAnswer::Cancel;
+inline constexpr BoxAnswer Abort = BoxAnswer::Abort;
+inline constexpr BoxAnswer Retry = BoxAnswer::Retry;
+inline constexpr BoxAnswer Ignore = BoxAnswer::Ignore;
+inline constexpr BoxAnswer Yes = BoxAnswer::Yes;
+inline constexpr BoxAnswer No = BoxAnswer::No;
 }  // namespace msg
 
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Shows a modal box and returns the button pressed (msg::Ok, msg::Yes, ...).
-    virtual int show(const std::string& text, int style, const std::string& title) = 0;
+    // Shows a modal box and returns the button pressed; closing a box that
+    // has a Cancel button answers Cancel.
+    virtual BoxAnswer show(const std::string& text, BoxStyle style, const std::string& title) = 0;
 };
 
 class LinkOpener {

@@ -4,22 +4,13 @@
 #include "core/data_file.h"
 #include "core/xml.h"
 
-#include <array>
+#include <string_view>
 
 namespace examsim {
 
 namespace {
 
-constexpr std::array<std::pair<const char*, const char*>, 6> kSections{{
-    {"QuestionBankMessages", "Information"},
-    {"QuestionBankMessages", "Error"},
-    {"SystemMessages", "Information"},
-    {"ReportMessages", "Information"},
-    {"ReportMessages", "Error"},
-    {"ReportMessages", "Confirmation"},
-}};
-
-pugi::xml_node childElement(const pugi::xml_node& parent, const char* name) {
+pugi::xml_node childElement(const pugi::xml_node& parent, std::string_view name) {
     for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling())
         if (c.type() == pugi::node_element && std::string_view(c.name()) == name) return c;
     return {};
@@ -31,22 +22,26 @@ const std::string& messageText(AppContext& ctx, const std::string& code) {
     return ctx.catalogue[code];  // an unknown code is added with the empty text
 }
 
-int showMessage(AppContext& ctx, const std::string& code, int style, const std::string& title) {
-    const std::string text = messageText(ctx, code);
+BoxAnswer showMessage(AppContext& ctx, const MessageCode& code, BoxStyle style, const std::string& title) {
+    return showText(ctx, messageText(ctx, code), style, title);
+}
+
+BoxAnswer showText(AppContext& ctx, const std::string& text, BoxStyle style, const std::string& title) {
     if (!ctx.host.messages) return msg::Ok;
     return ctx.host.messages->show(text, style, title);
 }
 
 void loadSystemDocument(AppContext& ctx) {
-    if (!loadDataDocument(ctx, "System", ctx.systemDoc)) showMessage(ctx, "qe6", msg::OkOnly);
+    if (!loadDataDocument(ctx, "System", ctx.systemDoc)) showMessage(ctx, msgcode::SystemFileUnreadable, msg::OkOnly);
 }
 
 void loadMessageCatalogue(AppContext& ctx) {
     ctx.catalogue.clear();
     std::string doubled;
     const pugi::xml_node root = ctx.systemDoc.document_element();
-    for (const auto& [group, kind] : kSections) {
-        const pugi::xml_node section = childElement(childElement(root, group), kind);
+    for (const std::string_view path : msgsection::kAll) {
+        const std::size_t slash = path.find('/');
+        const pugi::xml_node section = childElement(childElement(root, path.substr(0, slash)), path.substr(slash + 1));
         for (pugi::xml_node m = section.first_child(); m; m = m.next_sibling()) {
             if (m.type() != pugi::node_element || std::string_view(m.name()) != "Message") continue;
             const std::string code = m.attribute("CODE").value();

@@ -1,4 +1,7 @@
 #pragma once
+#include "core/host.h"
+#include "core/message_codes.h"
+
 #include <string>
 
 namespace examsim {
@@ -10,10 +13,15 @@ inline constexpr const char* kStandardTitle = " Exam Simulator";
 // Looks the code up in the catalogue (an unknown code reads, and is then
 // remembered, as the empty text), shows it in a message box with the given
 // style and title, and returns the button pressed.
-int showMessage(AppContext& ctx, const std::string& code, int style, const std::string& title = kStandardTitle);
+BoxAnswer showMessage(AppContext& ctx, const MessageCode& code, BoxStyle style,
+                      const std::string& title = kStandardTitle);
+
+// A text of the program's own, not of the catalogue; Ok without a message box.
+BoxAnswer showText(AppContext& ctx, const std::string& text, BoxStyle style, const std::string& title = kStandardTitle);
 
 // The catalogue text of a code, with the same remembering of unknown codes.
 const std::string& messageText(AppContext& ctx, const std::string& code);
+inline const std::string& messageText(AppContext& ctx, const MessageCode& code) { return messageText(ctx, code.code); }
 
 // Deciphers and parses "Database/System.wlb" into the system document. A text
 // that does not parse shows "qe6" (still empty then) and leaves the document

@@ -11,7 +11,7 @@ namespace examsim {
 
 void loadProductDocument(AppContext& ctx) {
     if (!loadDataDocument(ctx, "Product", ctx.productDoc)) {
-        showMessage(ctx, "qe7", msg::OkOnly);
+        showMessage(ctx, msgcode::ProductFileUnreadable, msg::OkOnly);
         return;
     }
     ctx.sku = productText(ctx, productkey::Sku);

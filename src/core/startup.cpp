@@ -9,7 +9,7 @@
 namespace examsim {
 namespace {
 
-[[noreturn]] void refuse(AppContext& ctx, const std::string& text, int style, const char* title, int code) {
+[[noreturn]] void refuse(AppContext& ctx, const std::string& text, BoxStyle style, const char* title, int code) {
     if (ctx.host.messages) ctx.host.messages->show(text, style, title);
     if (ctx.host.program) ctx.host.program->endProgram(code);
     std::exit(code);

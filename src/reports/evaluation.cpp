@@ -203,7 +203,7 @@ Evaluated evaluateTest(AppContext& ctx, const std::string& testXml) {
     } catch (const EvaluationError& e) {
         // The program goes on: the caller's document is untouched and nothing is recorded.
         mark(ctx, kFailed);
-        if (ctx.host.messages) ctx.host.messages->show(messageText(ctx, "qe5") + "(evaluate Test)", msg::OkOnly, kStandardTitle);
+        if (ctx.host.messages) ctx.host.messages->show(messageText(ctx, msgcode::TestDataUnreadable) + "(evaluate Test)", msg::OkOnly, kStandardTitle);
         mark(ctx, kFailureShown);
         try {
             std::string trace = ctx.reportTrace;

@@ -92,7 +92,7 @@ pugi::xml_document& loadReportHistory(AppContext& ctx) {
         } catch (const CryptError&) {
         }
         if (!ok) {
-            if (ctx.host.messages) ctx.host.messages->show(messageText(ctx, "qe5") + "(report Exist)", msg::OkOnly, kStandardTitle);
+            if (ctx.host.messages) ctx.host.messages->show(messageText(ctx, msgcode::TestDataUnreadable) + "(report Exist)", msg::OkOnly, kStandardTitle);
             if (ctx.host.program) ctx.host.program->endProgram(1);
         }
         return doc;

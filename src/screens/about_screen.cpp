@@ -2,7 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/links.h"
-#include "core/xml.h"
+#include "core/product_settings.h"
 #include "screens/about_contract.h"
 
 namespace examsim {
@@ -17,25 +17,13 @@ frmAbout::frmAbout(AppContext& ctx) : MovieScreen(ctx) {
 
 void frmAbout::load() {
     loadScreenMovie(ctx_, movie(), c::kMovieFile);
-    const pugi::xml_node product = ctx_.productDoc;
-    const std::string fullName = textContent(firstNamed(product, "full_version_name"));
-    const std::string productName = textContent(firstNamed(product, "product-name"));
-    featureLink_ = firstNamed(product, "utp").attribute("uri").value();
-    caption_ = productName + " Exam Simulator";
+    const ProductSettings product(ctx_);
+    featureLink_ = product.utpLink();
+    supportAddress_ = product.aboutSupportAddress();
+    const std::string companyLink = product.aboutCompanyLink();
+    caption_ = product.productName() + " Exam Simulator";
 
-    std::string companyLink;
-    supportAddress_.clear();
-    for (pugi::xml_node screen : firstNamed(product, "product").children("screen")) {
-        if (std::string_view(screen.attribute("name").value()) != "about") continue;
-        for (pugi::xml_node child : screen.children()) {
-            const std::string_view name = child.name();
-            if (name == "company_link") companyLink = child.attribute("uri").value();
-            if (name == "email_text") supportAddress_ = child.attribute("uri").value();
-        }
-        break;
-    }
-
-    set(c::var::TestName, blankIfEmpty(fullName));
+    set(c::var::TestName, blankIfEmpty(product.fullVersionName()));
     set(c::var::CopyRight, blankIfEmpty(kCopyrightLine));
     set(c::var::EmailSupport, blankIfEmpty(supportAddress_));
     set(c::var::CompanyName, blankIfEmpty(companyLink));

@@ -1,3 +1,4 @@
+// frmBrowser, the HTML viewer of enciphered pages.
 #pragma once
 #include "screens/page_viewer.h"
 

@@ -13,6 +13,7 @@
 #include "core/links.h"
 #include "core/messages.h"
 #include "core/number_text.h"
+#include "core/product_settings.h"
 #include "core/xml.h"
 #include "reports/report_history.h"
 #include "screens/exam_mode_contract.h"
@@ -109,59 +110,43 @@ void frmExamMode::load() {
 }
 
 void frmExamMode::readProductTexts() {
-    const pugi::xml_node product = ctx_.productDoc;
-    set(var::TrainingHead, textContent(selectFirst(product, "product/online_training/head")));
-    productTitle_ = textContent(firstNamed(product, "product-name"));
+    const ProductSettings product(ctx_);
+    set(var::TrainingHead, product.onlineTrainingHead());
+    productTitle_ = product.productName();
     screenTitle_ = productTitle_ + " Exam Simulator";
     ctx_.windowTitle = screenTitle_;
-    for (pugi::xml_node mode : firstNamed(product, "modes").children()) {
-        const std::string_view name = mode.attribute("name").value();
-        if (name == "learningmode") learningLabel_ = textContent(mode);
-        if (name == "certificationmode") certificationLabel_ = textContent(mode);
-        if (name == "interactivequiz") interactiveLabel_ = textContent(mode);
-    }
-    for (pugi::xml_node tip : firstNamed(product, "tool_tips_texts").children()) {
-        const std::string_view name = tip.attribute("name").value();
-        const Page page{textContent(tip), tip.attribute("uri").value()};
-        if (name == "mymentor") mentorAddress_ = page.text;
-        if (name == "examinformation") examInformation_ = page;
-        if (name == "simulatorfeature") simulatorFeature_ = page;
-        if (name == "tipofToday") tipOfToday_ = page;
-    }
-    const auto page = [&](const char* path) {
-        const pugi::xml_node n = selectFirst(product, path);
-        return Page{textContent(n), n.attribute("uri").value()};
-    };
-    quickRevision_ = page("product/quick_revision_notes");
-    tipsNTricks_ = page("product/tips_n_tricks");
-    const pugi::xml_node resources = firstNamed(product, "online-resources");
-    onlineResources_ = {textContent(resources), resources.attribute("uri").value()};
+    learningLabel_ = product.learningModeLabel();
+    certificationLabel_ = product.certificationModeLabel();
+    interactiveLabel_ = product.interactiveQuizLabel();
+    const auto page = [](const ProductPage& p) { return Page{p.file, p.folder}; };
+    mentorAddress_ = product.mentorAddress();
+    examInformation_ = page(product.examInformationPage());
+    simulatorFeature_ = page(product.simulatorFeature());
+    tipOfToday_ = page(product.tipOfToday());
+    quickRevision_ = page(product.rootQuickRevisionNotes().value_or(ProductPage{}));
+    tipsNTricks_ = page(product.tipsNTricks());
+    onlineResources_ = page(product.onlineResources());
 }
 
 void frmExamMode::setLoadVariables() {
-    const pugi::xml_node product = ctx_.productDoc;
+    const ProductSettings product(ctx_);
     set(var::TestName, blankIfEmpty(productTitle_));
-    const std::string testimonial = textContent(firstNamed(product, "testmonials"));
+    const std::string testimonial = product.testimonials();
     if (!testimonial.empty()) set(var::Testimonial, testimonial);
     set(var::CopyRight, kCopyrightLine);
     set(var::LearningMode, learningLabel_);
     set(var::CertificateMode, certificationLabel_);
     set(var::InteractiveMode, interactiveLabel_);
-    set(var::Objectives, xmlText(firstNamed(product, "objectives")));
-    pugi::xml_node compare;
-    for (pugi::xml_node screen : firstNamed(product, "product").children("screen"))
-        if (std::string_view(screen.attribute("name").value()) == "comparefeature") {
-            compare = screen;
-            break;
-        }
+    set(var::Objectives, xmlText(product.objectives()));
+    const pugi::xml_node compare = product.screen("comparefeature");
     set(var::CompareFeatures, compare ? xmlText(compare) : "");
     set(var::TodayTip, tipOfToday(ctx_));
-    set(var::PassingPercentage, textContent(selectFirst(product, "product/reports/test_pass_percentage")));
+    set(var::PassingPercentage, product.rootPassPercentage());
     set(var::MaxPracticeTest, std::to_string(ctx_.practiceCount));
     set(var::Resolution, resolutionValue(ctx_));
     set(var::PoolCounts, poolCounts(ctx_));
     set(var::Tips, xmlText(ctx_.tipDoc.child("tips")));
-    set(var::ToolTips, xmlText(firstNamed(product, "tool_tips_texts")));
+    set(var::ToolTips, xmlText(product.toolTips()));
 }
 
 void frmExamMode::activate() {
@@ -196,16 +181,12 @@ void frmExamMode::FSCommand(const std::string& command, const std::string& args)
     MovieScreen::FSCommand(command, args);
 }
 
-int frmExamMode::say(const std::string& code, int style) { return showMessage(ctx_, code, style, screenTitle_); }
+BoxAnswer frmExamMode::say(const MessageCode& code, BoxStyle style) { return showMessage(ctx_, code, style, screenTitle_); }
 
-int frmExamMode::sayText(const std::string& text, int style) {
-    return ctx_.host.messages ? ctx_.host.messages->show(text, style, screenTitle_) : msg::Ok;
-}
+BoxAnswer frmExamMode::sayText(const std::string& text, BoxStyle style) { return showText(ctx_, text, style, screenTitle_); }
 
 // The application's own title.
-int frmExamMode::plain(const std::string& text, int style) {
-    return ctx_.host.messages ? ctx_.host.messages->show(text, style, "") : msg::Ok;
-}
+BoxAnswer frmExamMode::plain(const std::string& text, BoxStyle style) { return showText(ctx_, text, style, ""); }
 
 void frmExamMode::open(bool resumed) {
     // Without a question screen the test stays in the current test file.
@@ -230,11 +211,11 @@ void frmExamMode::addCommands() {
     onCommand(command::PracticeExam, [this](const std::string& name) { standardStart(name, true); });
     onCommand(command::Error, [this](const std::string& code) {
         if (code == "b1")
-            say("ri9");
-        else if (code == "qi23")
+            say(msgcode::ModeSelectionFailed);
+        else if (code == msgcode::TimeTooLong.code)
             plain(text::kInvalidQuestionCount);
         else
-            say(code);
+            sayText(messageText(ctx_, code));  // a code the movie names
     });
     onCommand(command::StartCustomizedExam, [this](const std::string& k) { startCustomized(k); });
     onCommand(command::StartAdaptiveExam, [this](const std::string& k) { startAdaptive(k); });
@@ -278,8 +259,8 @@ void frmExamMode::addPageButtons() {
         movie().GotoFrame(frame::Home);
     });
     onButton(button::Font, [this] { fontSize(); });
-    onButton(button::QuickRevision, [this] { htmlPage(quickRevision_, "si18", "Quick Revision Notes"); });
-    onButton(button::TipsNTricks, [this] { htmlPage(tipsNTricks_, "si17", "Tips N Tricks"); });
+    onButton(button::QuickRevision, [this] { htmlPage(quickRevision_, msgcode::NoQuickRevisionNotes, "Quick Revision Notes"); });
+    onButton(button::TipsNTricks, [this] { htmlPage(tipsNTricks_, msgcode::NoTipsNTricks, "Tips N Tricks"); });
     onButton(button::ReadMore, [this] { showPage("\\Database\\" + tipOfToday_.text, "Tips", true); });
     onButton(button::ExamInformation, [this] {
         showPage(examInformation_.uri + "\\" + examInformation_.text, "Exam Instructions", false);
@@ -300,7 +281,7 @@ void frmExamMode::addPageButtons() {
     });
     onButton(button::BookmarkedQuestions, [this] {
         if (!fileExists(ctx_.paths.resolve(kBookmarkFile))) {
-            say("ri5", msg::Information);
+            say(msgcode::NoBookmarks, msg::Information);
             return;
         }
         if (createBookmarkfile(ctx_)) movie().GotoFrame(frame::Bookmarks);
@@ -317,7 +298,7 @@ void frmExamMode::standardStart(const std::string& name, bool practice) {
     ctx_.examClosed = false;
     if (targets_.shell && !targets_.shell->instructionsAccepted()) return;
     if (!examsim::startTest(ctx_, name)) {
-        if (practice) say("qi9");
+        if (practice) say(msgcode::TestNotBuilt);
         return;
     }
     ctx_.currentModeLabel = certificationLabel_;
@@ -326,7 +307,7 @@ void frmExamMode::standardStart(const std::string& name, bool practice) {
 
 void frmExamMode::startSavedExam(bool ask) {
     if (!fileExists(ctx_.paths.resolve(kSavedExamFile))) {
-        say("ri4", msg::Information);
+        say(msgcode::NoSavedExam, msg::Information);
         return;
     }
     if (ask && sayText(text::kResumeSavedExam, msg::YesNo) != msg::Yes) return;
@@ -339,7 +320,7 @@ void frmExamMode::startSavedExam(bool ask) {
 // test: it is written afresh.
 void frmExamMode::startPool() {
     if (!examsim::showCustomOption(ctx_)) {
-        say("qi9");
+        say(msgcode::TestNotBuilt);
         return;
     }
     ctx_.currentModeLabel = learningLabel_;
@@ -349,11 +330,11 @@ void frmExamMode::startPool() {
 void frmExamMode::performanceHistory(bool fromHistoryButton) {
     if (fromHistoryButton && targets_.shell) targets_.shell->setMenuEntryEnabled(kGuardedMenuEntry, false);
     if (!fileExists(ctx_.paths.resolve(kReportFile))) {
-        say("ri1", msg::Information);
+        say(msgcode::NoHistoryYet, msg::Information);
         return;
     }
     if (!examsim::showPerformanceHistory(ctx_, movie())) {
-        say("re1", msg::Information);
+        say(msgcode::HistoryUnreadable, msg::Information);
         return;
     }
     if (fromHistoryButton) ctx_.recordableResult = false;
@@ -363,7 +344,7 @@ void frmExamMode::performanceHistory(bool fromHistoryButton) {
 void frmExamMode::reportByPerformance(const std::string& position) {
     const auto n = wholeNumber(position);
     if (!n || !loadStoredTest(ctx_, *n)) {
-        say("re1", msg::Information);
+        say(msgcode::HistoryUnreadable, msg::Information);
         return;
     }
     ctx_.recordableResult = false;
@@ -384,7 +365,7 @@ void frmExamMode::quizTopicsChanged(const std::string& topics) {
 void frmExamMode::startQuiz(const std::string& topics) {
     ctx_.examClosed = false;
     if (topics == kind::Undefined) {
-        say("qi18", msg::Information);
+        say(msgcode::QuizNothingChosen, msg::Information);
         return;
     }
     const auto seconds = wholeNumber(movie().GetVariable(var::TimePerQuestion));
@@ -393,7 +374,7 @@ void frmExamMode::startQuiz(const std::string& topics) {
         return;
     }
     if (!createQuiz(ctx_, topics, *seconds, "Quiz")) {
-        say("qi9");
+        say(msgcode::TestNotBuilt);
         return;
     }
     ctx_.quizKind = false;
@@ -408,11 +389,11 @@ void frmExamMode::startQuiz(const std::string& topics) {
 std::optional<double> frmExamMode::learningSeconds() {
     const auto minutes = numberValue(movie().GetVariable(var::TotalLearningTime));
     if (!minutes || *minutes * 60 < 1) {
-        say("qi12");
+        say(msgcode::TimeTooShort);
         return std::nullopt;
     }
     if (*minutes > 300) {
-        say("qi23");
+        say(msgcode::TimeTooLong);
         return std::nullopt;
     }
     return *minutes * 60;
@@ -431,7 +412,7 @@ void frmExamMode::startCustomized(const std::string& k) {
     ctx_.examClosed = false;
     ctx_.currentModeLabel = learningLabel_;
     if (emptySelection(k)) {
-        say("ri10");
+        say(msgcode::CustomizedNothingChosen);
         return;
     }
     const auto seconds = learningSeconds();
@@ -441,17 +422,17 @@ void frmExamMode::startCustomized(const std::string& k) {
         if (buildBookmarkedTest(ctx_, *seconds))
             open();
         else
-            say("ri5");
+            say(msgcode::NoBookmarks);
     } else if (k == kind::Random) {
         const auto n = randomQuestionCount();
         if (!n) return;
         if (buildRandomTest(ctx_, *n, *seconds))
             open();
         else
-            say("qi16");
+            say(msgcode::RandomTestNotBuilt);
     } else if (k == kind::Incorrect) {
         if (!buildIncorrectTest(ctx_, *seconds, false)) {
-            say("ri6");
+            say(msgcode::RetakeNotBuilt);
             return;
         }
         ctx_.recordableResult = true;
@@ -459,7 +440,7 @@ void frmExamMode::startCustomized(const std::string& k) {
     } else if (buildCustomizedTest(ctx_, *seconds, k, false)) {
         open();
     } else {
-        say("qi21");
+        say(msgcode::ExamTimerOn);
     }
 }
 
@@ -468,7 +449,7 @@ void frmExamMode::startAdaptive(const std::string& k) {
     ctx_.quizKind = false;
     ctx_.currentModeLabel = learningLabel_;
     if (emptySelection(k)) {
-        say("ri10");
+        say(msgcode::CustomizedNothingChosen);
         return;
     }
     const auto seconds = learningSeconds();
@@ -482,7 +463,7 @@ void frmExamMode::startAdaptive(const std::string& k) {
         open();
     } else if (k == kind::Incorrect) {
         if (!buildIncorrectTest(ctx_, *seconds, true)) {
-            say("ri6");
+            say(msgcode::RetakeNotBuilt);
             return;
         }
         ctx_.recordableResult = false;
@@ -494,12 +475,12 @@ void frmExamMode::startAdaptive(const std::string& k) {
         if (buildRandomAdaptiveTest(ctx_, *n, *seconds))
             open();
         else
-            say("qi16");
+            say(msgcode::RandomTestNotBuilt);
     } else if (buildCustomizedTest(ctx_, *seconds, k, true)) {
         open();
     } else {
         // A build that fails says so, adaptive or not.
-        say("qi21");
+        say(msgcode::ExamTimerOn);
     }
 }
 
@@ -532,13 +513,13 @@ void frmExamMode::examTimer(const std::string& value) {
     }
     ctx_.examTimer = value;
     if (*n != 1)
-        say("qi22");
+        say(msgcode::ExamTimerChanged);
     // The product's own "timer on" text when it has one: "qi21" also says a
     // customized test could not be built.
-    else if (ctx_.catalogue.contains(text::kTimerOnCode))
-        say(text::kTimerOnCode);
+    else if (ctx_.catalogue.contains(msgcode::ExamTimerSwitchedOn.code))
+        say(msgcode::ExamTimerSwitchedOn);
     else
-        say("qi21");
+        say(msgcode::ExamTimerOn);
 }
 
 void frmExamMode::fontSize() {
@@ -553,7 +534,7 @@ void frmExamMode::fontSize() {
 
 // ---- side pages ----
 
-void frmExamMode::htmlPage(const Page& page, const char* missingCode, const std::string& caption) {
+void frmExamMode::htmlPage(const Page& page, const MessageCode& missingCode, const std::string& caption) {
     if (page.text.empty() && page.uri.empty()) {
         say(missingCode, msg::Information);
         return;

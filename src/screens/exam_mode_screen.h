@@ -1,4 +1,6 @@
+// frmExamMode, the mode selection screen, with what it reaches outside itself.
 #pragma once
+#include "core/message_codes.h"
 #include "screens/main_window_contract.h"
 #include "screens/main_window_screen.h"
 #include "screens/movie_screen.h"
@@ -98,9 +100,9 @@ private:
     void addExamModeButtons();
     void addPageButtons();
 
-    int say(const std::string& code, int style = 0);
-    int sayText(const std::string& text, int style = 0);
-    int plain(const std::string& text, int style = 0);
+    BoxAnswer say(const MessageCode& code, BoxStyle style = {});
+    BoxAnswer sayText(const std::string& text, BoxStyle style = {});
+    BoxAnswer plain(const std::string& text, BoxStyle style = {});
     void open(bool resumed = false);
     void standardStart(const std::string& name, bool practice);
     void startSavedExam(bool ask);
@@ -118,7 +120,7 @@ private:
     void reportByPerformance(const std::string& position);
     void examTimer(const std::string& value);
     void fontSize();
-    void htmlPage(const Page& page, const char* missingCode, const std::string& caption);
+    void htmlPage(const Page& page, const MessageCode& missingCode, const std::string& caption);
     void showPage(const std::string& relative, const std::string& caption, bool enciphered);
 
     ModeTargets targets_;

@@ -18,8 +18,6 @@ inline constexpr const char* kInvalidTimePerQuestion = "Please enter a valid tim
 inline constexpr const char* kInvalidTimerSetting = "The exam timer setting was not understood; please choose it again.";
 inline constexpr const char* kInvalidFontSize = "Please choose one of the offered font sizes.";
 inline constexpr const char* kBookmarkNotReadable = "Error while loading bookmark xml";
-// The catalogue code of "the exam timer is on", when a product has it.
-inline constexpr const char* kTimerOnCode = "qi24";
 
 inline std::string pageMissing(const std::string& page) {
     return "This page is not part of the product: " + page;

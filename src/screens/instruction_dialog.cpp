@@ -4,7 +4,7 @@
 #include "core/atomic_file.h"
 #include "core/data_file.h"
 #include "core/messages.h"
-#include "core/xml.h"
+#include "core/product_settings.h"
 
 #include <cstdlib>
 
@@ -13,23 +13,18 @@ namespace examsim {
 frmInstruction::frmInstruction(AppContext& ctx, InstructionTarget& parent) : ctx_(ctx), parent_(parent) {}
 
 std::optional<std::filesystem::path> frmInstruction::page() const {
-    const pugi::xml_node node = firstNamed(ctx_.productDoc, "test_instructions");
-    const std::string file = textContent(node);
-    if (file.empty()) return std::nullopt;
-    return ctx_.paths.confined(std::string(node.attribute("uri").value()) + "\\" + file);
+    const ProductPage instructions = ProductSettings(ctx_).testInstructions();
+    if (instructions.file.empty()) return std::nullopt;
+    return ctx_.paths.confined(instructions.folder + "\\" + instructions.file);
 }
 
 void frmInstruction::cmdOk(bool dontShowAgain) {
     parent_.instructionCancelled = false;
-    pugi::xml_node setting = firstNamed(ctx_.productDoc, "examinstruction");
-    if (!setting) return;
-    pugi::xml_attribute show = setting.attribute("show");
-    if (!show) show = setting.append_attribute("show");
-    show.set_value(dontShowAgain ? "false" : "true");
+    if (!setShowExamInstructions(ctx_, !dontShowAgain)) return;
     try {
         saveDataDocument(ctx_, ctx_.productDoc, "Product");
     } catch (const FileWriteError&) {
-        showMessage(ctx_, "si13", msg::OkOnly | msg::Critical);
+        showMessage(ctx_, msgcode::FileNotWritten, msg::OkOnly | msg::Critical);
         if (ctx_.host.program) ctx_.host.program->endProgram(1);
         std::exit(1);
     }

@@ -4,7 +4,7 @@
 #include "core/app_context.h"
 #include "core/file_ops.h"
 #include "core/messages.h"
-#include "core/xml.h"
+#include "core/product_settings.h"
 #include "reports/report_history.h"
 #include "screens/exam_mode_contract.h"
 #include "screens/main_window_contract.h"
@@ -80,11 +80,13 @@ void frmMDIMain::enable(const std::string& name, bool on) {
 
 void frmMDIMain::load() {
     ctx_.currentTestFileName = "simulator";
-    helpFolder_ = firstNamed(ctx_.productDoc, "help").attribute("uri").value();
-    for (pugi::xml_node child : firstNamed(ctx_.productDoc, "product").children("quick_revision_notes")) {
-        quickRevisionFolder_ = child.attribute("uri").value();
-        quickRevisionFile_ = textContent(child);
-        hasQuickRevision_ = true;
+    const ProductSettings product(ctx_);
+    helpFolder_ = product.helpFolder();
+    hasQuickRevision_ = product.rootQuickRevisionNotes().has_value();
+    if (hasQuickRevision_) {
+        const ProductPage notes = product.quickRevisionNotes();
+        quickRevisionFolder_ = notes.folder;
+        quickRevisionFile_ = notes.file;
     }
     MenuItem* practice = findMutable(menu::PracticeExam);
     practice->items.resize(1);
@@ -103,12 +105,10 @@ void frmMDIMain::load() {
 }
 
 void frmMDIMain::activate() {
-    for (pugi::xml_node mode : firstNamed(ctx_.productDoc, "modes").children()) {
-        const std::string_view name = mode.attribute("name").value();
-        if (name == "learningmode") learningLabel_ = textContent(mode);
-        if (name == "certificationmode") certificationLabel_ = textContent(mode);
-        if (name == "interactivequiz") interactiveLabel_ = textContent(mode);
-    }
+    const ProductSettings product(ctx_);
+    learningLabel_ = product.learningModeLabel();
+    certificationLabel_ = product.certificationModeLabel();
+    interactiveLabel_ = product.interactiveQuizLabel();
     enable(menu::PerHistory, targets_.mode != nullptr && fileExists(ctx_.paths.resolve(kReportFile)));
     enable(menu::ResetAll, !historyReset_ && !resetHeldOff_);
     caption_ = ctx_.windowTitle;
@@ -134,7 +134,7 @@ void frmMDIMain::menuCommand(const std::string& name) {
         if (auto chm = ctx_.paths.confined(helpFolder_ + "\\Help.chm")) ctx_.host.help->showTopic(*chm, kHelpTopic);
     } else if (name == menu::AboutVostraneExam) ctx_.host.about->showAbout();
     // "temp" is the message itself: no catalogue code of that name exists.
-    else if (name == menu::Cert && ctx_.host.messages) ctx_.host.messages->show("temp", msg::OkOnly, kStandardTitle);
+    else if (name == menu::Cert) showText(ctx_, "temp", msg::OkOnly);
 }
 
 void frmMDIMain::requestClose() {
@@ -144,8 +144,7 @@ void frmMDIMain::requestClose() {
 // A cancel left from an earlier start must not block this one.
 bool frmMDIMain::instructionsAccepted() {
     instructionCancelled = false;
-    if (std::string_view(firstNamed(ctx_.productDoc, "examinstruction").attribute("show").value()) == "true" &&
-        targets_.dialogs)
+    if (ProductSettings(ctx_).showExamInstructions() && targets_.dialogs)
         targets_.dialogs->showInstructions(*this);
     return !instructionCancelled;
 }
@@ -169,7 +168,7 @@ void frmMDIMain::practice(int i) { standardStart(practiceTestName(i)); }
 
 void frmMDIMain::quiz() {
     if (targets_.mode->frameNum() == exam_mode_frame::Quiz) {
-        showMessage(ctx_, "qi14", msg::OkOnly | msg::Information);
+        showMessage(ctx_, msgcode::QuizAlreadyShown, msg::OkOnly | msg::Information);
         return;
     }
     targets_.mode->setModeLabel(interactiveLabel_);
@@ -178,17 +177,17 @@ void frmMDIMain::quiz() {
 
 void frmMDIMain::performanceHistory() {
     if (!fileExists(ctx_.paths.resolve(kReportFile))) {
-        showMessage(ctx_, "ri1", msg::OkOnly | msg::Information);
+        showMessage(ctx_, msgcode::NoHistoryYet, msg::OkOnly | msg::Information);
         return;
     }
     if (!targets_.mode->showPerformanceHistory())
-        showMessage(ctx_, "re1", msg::OkOnly | msg::Information);
+        showMessage(ctx_, msgcode::HistoryUnreadable, msg::OkOnly | msg::Information);
     else
         targets_.mode->gotoFrame(exam_mode_frame::History);
 }
 
 void frmMDIMain::resetAll() {
-    if (showMessage(ctx_, "ri7", msg::YesNo, "Reset Confirm") != msg::Yes) return;
+    if (showMessage(ctx_, msgcode::ResetConfirm, msg::YesNo, "Reset Confirm") != msg::Yes) return;
     resetReportHistory(ctx_);
     deleteFile(ctx_.paths, ctx_.paths.resolve(kBookmarkFile));
     historyReset_ = true;

@@ -7,6 +7,7 @@
 #include "core/links.h"
 #include "core/messages.h"
 #include "core/xml.h"
+#include "core/product_settings.h"
 #include "screens/movie_contract.h"
 
 #include <iostream>
@@ -40,8 +41,7 @@ std::string resolutionValue(const AppContext& ctx) { return ctx.screen1024 ? "-1
 std::string blankIfEmpty(const std::string& text) { return text.empty() ? " " : text; }
 
 std::filesystem::path productHelpFile(const AppContext& ctx) {
-    const std::string uri = firstNamed(ctx.productDoc, "help").attribute("uri").value();
-    if (auto p = ctx.paths.confined(uri + "\\Help.chm")) return *p;
+    if (auto p = ctx.paths.confined(ProductSettings(ctx).helpFolder() + "\\Help.chm")) return *p;
     return ctx.paths.resolve("\\Help.chm");
 }
 
@@ -70,7 +70,7 @@ void MovieScreen::addAboutButton() {
 }
 
 void MovieScreen::addUtpButtons() {
-    const auto open = [this] { openLink(ctx_, firstNamed(ctx_.productDoc, "utp").attribute("uri").value()); };
+    const auto open = [this] { openLink(ctx_, ProductSettings(ctx_).utpLink()); };
     onButton(movie_contract::button::Utp, open);
     onButton(movie_contract::button::UtpUpper, open);
 }

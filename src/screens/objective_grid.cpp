@@ -27,7 +27,7 @@ frmPGrid::frmPGrid(AppContext& ctx, TestLauncher& tests) : ctx_(ctx), tests_(tes
 
 std::filesystem::path frmPGrid::gridPage() const { return ctx_.paths.resolve(kGridPage); }
 
-int frmPGrid::say(const std::string& code, const std::string& title) {
+BoxAnswer frmPGrid::say(const MessageCode& code, const std::string& title) {
     return showMessage(ctx_, code, msg::OkOnly, title);
 }
 
@@ -77,28 +77,28 @@ bool frmPGrid::cmd_Start(GridForm& form) {
         for (std::size_t l = 0; l < counts.size(); ++l) totals_[l] += counts[l];
     }
     if (totals_[0] == 0 && totals_[1] == 0 && totals_[2] == 0) {
-        say("ri10", ctx_.windowTitle);
+        say(msgcode::CustomizedNothingChosen, ctx_.windowTitle);
         return false;
     }
     // A time that is not a number is no time.
     const double minutes = numberValue(form.text("txt_time")).value_or(0);
     if (minutes * 60 < 1) {
-        say("qi12", ctx_.windowTitle);
+        say(msgcode::TimeTooShort, ctx_.windowTitle);
         return false;
     }
     if (minutes > kMaxMinutes) {
-        say("qi23", ctx_.windowTitle);
+        say(msgcode::TimeTooLong, ctx_.windowTitle);
         return false;
     }
     const bool adaptive = form.checked("chk_adaptive");
     if (adaptive)
         for (std::int32_t total : totals_)
             if (total < kAdaptiveLevelMinimum) {
-                say("qi8", ctx_.windowTitle);
+                say(msgcode::AdaptiveLevelTooSmall, ctx_.windowTitle);
                 return false;
             }
     if (!buildCustomizedTest(ctx_, minutes * 60, xmlText(selection.child("custom")), adaptive)) {
-        say("qi21", adaptive ? ctx_.windowTitle : kStandardTitle);
+        say(msgcode::ExamTimerOn, adaptive ? ctx_.windowTitle : kStandardTitle);
         return false;
     }
     closed_ = true;

@@ -1,4 +1,8 @@
+// frmPGrid, the objective grid dialog, with the form it reads.
 #pragma once
+#include "core/host.h"
+#include "core/message_codes.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -46,7 +50,7 @@ public:
     const std::array<std::int32_t, 3>& totals() const { return totals_; }
 
 private:
-    int say(const std::string& code, const std::string& title);
+    BoxAnswer say(const MessageCode& code, const std::string& title);
     std::filesystem::path gridPage() const;
 
     AppContext& ctx_;

@@ -14,7 +14,7 @@ void PageViewer::showPrintHint() {
     if (ctx_.host.messages) ctx_.host.messages->show(kPrintHint, msg::OkOnly, "");
 }
 
-bool PageViewer::confirmPrint() { return showMessage(ctx_, "rc4", msg::YesNo, "Print") == msg::Yes; }
+bool PageViewer::confirmPrint() { return showMessage(ctx_, msgcode::PrintPage, msg::YesNo, "Print") == msg::Yes; }
 
 bool PageViewer::documentMissing() {
     if (fileExists(documentPath) && !std::filesystem::is_directory(documentPath)) return false;

@@ -1,3 +1,4 @@
+// frmPrint, the printable viewer.
 #pragma once
 #include "screens/page_viewer.h"
 

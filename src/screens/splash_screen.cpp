@@ -2,7 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/error_log.h"
-#include "core/xml.h"
+#include "core/product_settings.h"
 #include "screens/splash_contract.h"
 
 #include <exception>
@@ -20,10 +20,11 @@ void frmSplash::load() {
         ctx_.loadTrace += ":splash movie not written";
         reportFatalError(ctx_, ctx_.loadTrace, errorLogPath(ctx_));
     }
-    const std::string versionType = textContent(firstNamed(ctx_.productDoc, "version_type"));
-    ctx_.versionCode = textContent(firstNamed(ctx_.productDoc, "version_code"));
-    const std::string productName = textContent(firstNamed(ctx_.productDoc, "product-name"));
-    const std::string testimonial = textContent(firstNamed(ctx_.productDoc, "testmonials"));
+    const ProductSettings product(ctx_);
+    const std::string versionType = product.versionType();
+    ctx_.versionCode = product.versionCode();
+    const std::string productName = product.productName();
+    const std::string testimonial = product.testimonials();
 
     set(c::var::VersionName, blankIfEmpty(versionType));
     set(c::var::CopyRight, blankIfEmpty(kCopyrightLine));

@@ -15,7 +15,7 @@
 namespace examsim {
 namespace {
 
-void show(AppContext& ctx, const std::string& text, int style, const std::string& title = "") {
+void show(AppContext& ctx, const std::string& text, BoxStyle style, const std::string& title = "") {
     if (ctx.host.messages) ctx.host.messages->show(text, style, title);
 }
 
@@ -102,7 +102,7 @@ void bookmarkQuestions(AppContext& ctx, const std::string& testXml, Movie& modeM
     modeMovie.SetVariable("flgpaint", "True");
     if (root.first_child() && !store(ctx, root)) return;
     createBookmarkfile(ctx);
-    showMessage(ctx, "ri11", msg::OkOnly, ctx.windowTitle);
+    showMessage(ctx, msgcode::BookmarksStored, msg::OkOnly, ctx.windowTitle);
 }
 
 PruneOutcome pruneBookmarks(AppContext& ctx, const std::string& keptXml) {

@@ -37,7 +37,7 @@ bool loadSaveExam(AppContext& ctx) {
         return false;  // no saved exam: the mode screen checks for it and says so
     }
     if (!parsed || !ctx.savedExamDoc.document_element()) {
-        showMessage(ctx, "qe5", msg::OkOnly);
+        showMessage(ctx, msgcode::TestDataUnreadable, msg::OkOnly);
         return false;
     }
     std::string xml = xmlText(ctx.savedExamDoc);

@@ -45,6 +45,6 @@ TEST_F(Quiz, AnUnreadableQuizFileShowsQe2AndBuildsNothing) {
     EXPECT_FALSE(createQuiz(ctx, "All", 30, "Quiz"));
     ASSERT_EQ(host.messages.shown.size(), 1u);
     EXPECT_EQ(host.messages.shown[0].text, "quiz damaged");
-    EXPECT_EQ(host.messages.shown[0].style, 16);
+    EXPECT_EQ(host.messages.shown[0].style, msg::Critical);
     EXPECT_EQ(showAvailableQuestion(ctx, "A", "Quiz"), 0);
 }

@@ -2,6 +2,8 @@
 #include "support/context_fixture.h"
 #include "support/data_files.h"
 
+#include <set>
+
 using namespace examsim;
 using namespace examsim::test;
 
@@ -36,13 +38,13 @@ TEST_F(Catalogue, TakesOnlyMessageEntriesOfTheSixSections) {
 TEST_F(Catalogue, CodesAreCaseSensitiveAndUnknownCodesShowEmptyBoxes) {
     load(R"(<S><ReportMessages><Information><Message CODE="ri7">Reset all?</Message></Information></ReportMessages></S>)");
     host.messages.answers = {msg::Yes};
-    EXPECT_EQ(showMessage(ctx, "ri7", msg::YesNo, "Reset Confirm"), msg::Yes);
-    EXPECT_EQ(showMessage(ctx, "RI7", msg::OkOnly + msg::Information), msg::Ok);
+    EXPECT_EQ(showMessage(ctx, msgcode::ResetConfirm, msg::YesNo, "Reset Confirm"), msg::Yes);
+    EXPECT_EQ(showMessage(ctx, MessageCode{"RI7", msgsection::ReportInformation}, msg::OkOnly | msg::Information), msg::Ok);
     ASSERT_EQ(host.messages.shown.size(), 2u);
     EXPECT_EQ(host.messages.shown[0].text, "Reset all?");
     EXPECT_EQ(host.messages.shown[0].title, "Reset Confirm");
     EXPECT_EQ(host.messages.shown[1].text, "");
-    EXPECT_EQ(host.messages.shown[1].style, 64);
+    EXPECT_EQ(host.messages.shown[1].style, msg::Information);
     EXPECT_EQ(host.messages.shown[1].title, " Exam Simulator");
 }
 
@@ -63,4 +65,18 @@ TEST_F(Catalogue, AnUnparsableSystemFileShowsAnEmptyQe6AndLeavesAnEmptyCatalogue
     EXPECT_EQ(host.messages.shown[0].title, " Exam Simulator");
     EXPECT_EQ(messageText(ctx, "si13"), "");
     EXPECT_EQ(ctx.catalogue.count("qe6"), 0u);  // refilled from the empty document
+}
+
+// The prefix of a code names its section ("qi" QuestionBankMessages/Information,
+// "re" ReportMessages/Error ...), and a code is listed once.
+TEST(MessageCodes, EachCodeSitsInTheSectionItsPrefixNamesAndIsListedOnce) {
+    std::set<std::string> seen;
+    for (const MessageCode& c : msgcode::kAll) {
+        const std::string code = c.code;
+        EXPECT_TRUE(seen.insert(code).second) << code << " twice";
+        const std::string prefix = code.substr(0, 2);
+        const std::string group = prefix[0] == 'q' ? "QuestionBankMessages" : prefix[0] == 's' ? "SystemMessages" : "ReportMessages";
+        const std::string kind = prefix[1] == 'i' ? "Information" : prefix[1] == 'e' ? "Error" : "Confirmation";
+        EXPECT_EQ(c.section, group + "/" + kind) << code;
+    }
 }

@@ -1,5 +1,4 @@
 #include "screens/about_contract.h"
-#include "screens/exam_mode_contract.h"
 #include "screens/finish_dialog_contract.h"
 #include "screens/instruction_contract.h"
 #include "screens/main_window_contract.h"
@@ -110,6 +109,10 @@ const ScreenRow kScreens[] = {
     {instruction_contract::kScreen, "instruction_dialog.h"},
     {finish_dialog_contract::kScreen, "finish_dialog.h"},
     {message_dialog_contract::kScreen, "message_dialog.h"},
+    {"frmExamMode", "exam_mode_screen.h"},  // its movie's row comes with TestMode.html
+    {"frmPGrid", "objective_grid.h"},
+    {"frmBrowser", "browser_viewer.h"},
+    {"frmPrint", "print_viewer.h"},
 };
 
 }  // namespace

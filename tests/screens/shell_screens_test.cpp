@@ -1,4 +1,5 @@
 #include "core/data_file.h"
+#include "core/product_settings.h"
 #include "screens/movie_screen.h"
 #include "core/xml.h"
 #include "screens/about_contract.h"
@@ -116,7 +117,7 @@ TEST_F(Shell, StandardStartsAskForInstructionsAndStopWhenCancelled) {
     EXPECT_EQ(tests.started, (std::vector<std::string>{"Final", "Practice 2"}));
     EXPECT_EQ(tests.opened, (std::vector<std::string>{"Certification", "Certification"}));
 
-    firstNamed(ctx.productDoc, "examinstruction").attribute("show").set_value("false");
+    setShowExamInstructions(ctx, false);
     tests.succeed = false;
     main->menuCommand(menu::Diagnostic);
     EXPECT_EQ(dialogs.instructions, 4);

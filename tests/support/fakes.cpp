@@ -4,10 +4,10 @@
 
 namespace examsim::test {
 
-int FakeMessageBoxes::show(const std::string& text, int style, const std::string& title) {
+BoxAnswer FakeMessageBoxes::show(const std::string& text, BoxStyle style, const std::string& title) {
     shown.push_back({text, style, title});
     if (answers.empty()) return msg::Ok;
-    const int a = answers.front();
+    const BoxAnswer a = answers.front();
     answers.pop_front();
     return a;
 }

@@ -13,16 +13,16 @@ namespace examsim::test {
 
 struct ShownMessage {
     std::string text;
-    int style;
+    BoxStyle style;
     std::string title;
 };
 
 // Records every box; answers from a queue (msg::Ok when it is empty).
 class FakeMessageBoxes : public MessageBoxes {
 public:
-    int show(const std::string& text, int style, const std::string& title) override;
+    BoxAnswer show(const std::string& text, BoxStyle style, const std::string& title) override;
     std::vector<ShownMessage> shown;
-    std::deque<int> answers;
+    std::deque<BoxAnswer> answers;
 };
 
 class FakeLinkOpener : public LinkOpener {

@@ -2,7 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/crypt_api.h"
-#include "core/xml.h"
+#include "core/product_settings.h"
 #include "desktop/screens/about_window.h"
 #include "desktop/movie/app_scheme.h"
 #include "desktop/app/desktop_host.h"
@@ -81,7 +81,7 @@ int runApplication(int argc, char** argv) {
         addSplashLoaders(ctx, steps);
         steps.prepareScreens = [&] {
             // The mode screen's load sets the title once it exists.
-            ctx.windowTitle = textContent(firstNamed(ctx.productDoc, "product-name")) + " Exam Simulator";
+            ctx.windowTitle = ProductSettings(ctx).productName() + " Exam Simulator";
             main = std::make_unique<MainWindow>(ctx, web, ShellTargets{});
             // Stands in for the mode screen's first "kill" until that screen exists.
             ctx.modeScreenReady = true;

@@ -11,31 +11,52 @@
 
 namespace examsim {
 
-int QtMessageBoxes::show(const std::string& text, int style, const std::string& title) {
+namespace {
+
+QMessageBox::StandardButtons buttonsOf(BoxButtons buttons) {
+    switch (buttons) {
+        case BoxButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case BoxButtons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+        case BoxButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case BoxButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case BoxButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+        case BoxButtons::OkOnly: break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon iconOf(BoxIcon icon) {
+    switch (icon) {
+        case BoxIcon::Critical: return QMessageBox::Critical;
+        case BoxIcon::Question: return QMessageBox::Question;
+        case BoxIcon::Exclamation: return QMessageBox::Warning;
+        case BoxIcon::Information: return QMessageBox::Information;
+        case BoxIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+BoxAnswer answerOf(int pressed) {
+    switch (pressed) {
+        case QMessageBox::Cancel: return BoxAnswer::Cancel;
+        case QMessageBox::Abort: return BoxAnswer::Abort;
+        case QMessageBox::Retry: return BoxAnswer::Retry;
+        case QMessageBox::Ignore: return BoxAnswer::Ignore;
+        case QMessageBox::Yes: return BoxAnswer::Yes;
+        case QMessageBox::No: return BoxAnswer::No;
+        default: return BoxAnswer::Ok;
+    }
+}
+
+}  // namespace
+
+BoxAnswer QtMessageBoxes::show(const std::string& text, BoxStyle style, const std::string& title) {
     QMessageBox box;
     box.setText(QString::fromStdString(text));
     box.setWindowTitle(title.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(title));
-    switch (style & 0xF0) {
-        case msg::Critical: box.setIcon(QMessageBox::Critical); break;
-        case msg::Question: box.setIcon(QMessageBox::Question); break;
-        case msg::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case msg::Information: box.setIcon(QMessageBox::Information); break;
-        default: break;
-    }
-    switch (style & 0x0F) {
-        case msg::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-        case 3: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
-        case msg::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-        case 5: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
-        default: box.setStandardButtons(QMessageBox::Ok); break;
-    }
-    switch (box.exec()) {
-        case QMessageBox::Yes: return msg::Yes;
-        case QMessageBox::No: return msg::No;
-        case QMessageBox::Cancel: return msg::Cancel;
-        case QMessageBox::Retry: return 4;
-        default: return msg::Ok;
-    }
+    box.setIcon(iconOf(style.icon));
+    box.setStandardButtons(buttonsOf(style.buttons));
+    return answerOf(box.exec());
 }
 
 void DesktopLinks::openLink(const std::string& target) {

@@ -8,9 +8,11 @@ namespace examsim {
 
 struct AppContext;
 
+// A QMessageBox with the style's buttons and icon; an empty title shows the
+// application's own.
 class QtMessageBoxes : public MessageBoxes {
 public:
-    int show(const std::string& text, int style, const std::string& title) override;
+    BoxAnswer show(const std::string& text, BoxStyle style, const std::string& title) override;
 };
 
 // Web and mail links go to the desktop's default handlers; files (already

@@ -1,7 +1,7 @@
 #include "desktop/screens/main_window.h"
 
 #include "core/app_context.h"
-#include "core/xml.h"
+#include "core/product_settings.h"
 #include "desktop/screens/exit_dialog.h"
 #include "desktop/screens/instruction_window.h"
 #include "desktop/screens/window_log.h"
@@ -61,7 +61,7 @@ MainWindow::MainWindow(AppContext& ctx, WebEnvironment& web, ShellTargets target
           return targets;
       }()) {
     setObjectName(main_window_contract::kScreen);
-    area_ = new ScreenArea(QString::fromStdString(textContent(firstNamed(ctx.productDoc, "product-name"))), this);
+    area_ = new ScreenArea(QString::fromStdString(ProductSettings(ctx).productName()), this);
     setCentralWidget(area_);
     logic_.load();
     buildMenus();
