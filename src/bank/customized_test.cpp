@@ -11,6 +11,7 @@
 #include "core/movie_document.h"
 
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -31,9 +32,10 @@ std::string offerKey(std::string_view topic, std::string_view level) {
 
 }  // namespace
 
-bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& selection, bool adaptive) {
+CustomizedBuild buildCustomizedTest(AppContext& ctx, double seconds, const std::string& selection, bool adaptive) {
     pugi::xml_document chosen;
-    if (!parseMovieXml(ctx, chosen, selection)) return false;
+    if (const XmlParseOutcome parsed = parseMovieXml(ctx, chosen, selection); !parsed)
+        return failure(CustomizedFault::NotParsed, parsed.description);
     // The pool's questions per topic and level, in pool order; a cursor per
     // list stands for the questions already moved out of the pool.
     struct Offer {
@@ -49,7 +51,7 @@ bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& sel
     Clock& clock = clockOf(ctx);
     const std::string name = adaptive ? std::string("Adaptive") : "Customized Exam" + clock.shortDate(clock.now());
     pugi::xml_node test = newTestDocument(doc, name, timeText(seconds));
-    std::array<std::int32_t, 3> totals{0, 0, 0};
+    std::array<std::int64_t, 3> totals{0, 0, 0};  // wide: the counts come from a movie
     for (pugi::xml_node objective = chosen.document_element().first_child(); objective; objective = objective.next_sibling()) {
         if (objective.type() != pugi::node_element) continue;
         const std::string topic = textContent(objective.first_child());
@@ -64,12 +66,16 @@ bool buildCustomizedTest(AppContext& ctx, double seconds, const std::string& sel
     }
     if (adaptive)
         for (std::size_t l = 0; l < totals.size(); ++l)
-            if (roundHalfEven(totals[l] / kPerUnit[l]) == 0) return false;
+            if (roundHalfEven(static_cast<double>(totals[l]) / kPerUnit[l]) == 0)
+                return failure(CustomizedFault::BelowAdaptiveThreshold, kLevelOrder[l]);
+    if (childNodes(test).size() < 2) return failure(CustomizedFault::NoQuestion);
     pugi::xml_document adaptiveDoc;
     test = testWithQuestions(test, adaptive, adaptiveDoc);
-    if (!test) return false;
+    if (!test) return failure(CustomizedFault::TooFewPerLevel);
     mergeAnswersInto(ctx, test);
-    return handOverTest(ctx, test);
+    handOverTest(ctx, test);
+    const auto items = test.children("item");
+    return static_cast<std::size_t>(std::distance(items.begin(), items.end()));
 }
 
 }  // namespace examsim

@@ -88,9 +88,25 @@ TEST_F(Adaptive, CustomizedAdaptiveTakesTheFirstOfEachLevelOrIsRefused) {
     const std::vector<std::string> ids = questionIds(test);
     ASSERT_EQ(ids.size(), 35u);
     EXPECT_EQ(ids[0] + ids[15] + ids[25], "i0b0e0");
-    // 6/8/6 passes the level check but cannot fill 10/15/10; 4 Beginners fail it.
-    EXPECT_FALSE(buildCustomizedTest(ctx, 2100, R"(<c><o Beginner="6" Intermediate="8" Expert="6">T</o></c>)", true));
-    EXPECT_FALSE(buildCustomizedTest(ctx, 2100, R"(<c><o Beginner="4" Intermediate="16" Expert="11">T</o></c>)", true));
+    // Requested totals below half a block (halves to even) are refused before
+    // any question is picked; 6/8/6 passes that check but cannot fill 10/15/10.
+    const struct {
+        const char* counts;
+        CustomizedFault why;
+        const char* level;
+    } refused[] = {
+        {R"(Beginner="4" Intermediate="16" Expert="11")", CustomizedFault::BelowAdaptiveThreshold, "Beginner"},
+        {R"(Beginner="12" Intermediate="7" Expert="11")", CustomizedFault::BelowAdaptiveThreshold, "Intermediate"},
+        {R"(Beginner="12" Intermediate="16" Expert="5")", CustomizedFault::BelowAdaptiveThreshold, "Expert"},
+        {R"(Beginner="6" Intermediate="8" Expert="6")", CustomizedFault::TooFewPerLevel, ""},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.counts);
+        const CustomizedBuild built = buildCustomizedTest(ctx, 2100, std::string("<c><o ") + r.counts + ">T</o></c>", true);
+        ASSERT_FALSE(built);
+        EXPECT_EQ(built.reason(), r.why);
+        EXPECT_EQ(built.detail(), r.level);
+    }
 }
 
 TEST_F(Adaptive, BookmarkAdaptiveNeedsEnoughBookmarksPerLevel) {

@@ -85,6 +85,13 @@ TEST_F(RandomTests, ACustomizedTestFollowsObjectiveThenLevelThenPoolOrder) {
     ASSERT_TRUE(buildCustomizedTest(ctx, 600, R"(<custom><objective Beginner="1">A</objective></custom>)", false));
     EXPECT_STREQ(handedOver().attribute("name").value(), "Customized Exam06.12.2026");
     for (const char* refused : {"<custom />", "<custom>"}) EXPECT_FALSE(buildCustomizedTest(ctx, 600, refused, false)) << refused;
+
+    // An objective chosen twice goes on where its first choice stopped: no question twice.
+    const CustomizedBuild twice = buildCustomizedTest(
+        ctx, 600, R"(<c><o Beginner="1">A</o><o Beginner="2" Expert="1">A</o><o Beginner="1">A</o></c>)", false);
+    ASSERT_TRUE(twice);
+    EXPECT_EQ(*twice, 4u);
+    EXPECT_EQ(handedOverIds(), (std::vector<std::string>{"p1", "p3", "p5", "p4"}));
 }
 
 TEST_F(RandomTests, TopicsWithQuotesSelectAndTheCustomOptionCarriesAnswers) {

@@ -15,9 +15,11 @@ using namespace examsim::test;
 namespace {
 
 // A stored item: attempted or not, with the marks scored out of 1.
-std::string stored(const std::string& id, const std::string& att, const std::string& marks, const std::string& from) {
-    return "<item questionId=\"" + id + "\" from=\"" + from + "\" att=\"" + att + "\" total_marks=\"1\"><statement>S" + id +
-           "</statement><user_attempt_report><user_attempts/><marks_scored>" + marks + "</marks_scored></user_attempt_report></item>";
+std::string stored(const std::string& id, const std::string& att, const std::string& marks, const std::string& from,
+                   const std::string& level = "Beginner") {
+    return "<item questionId=\"" + id + "\" level=\"" + level + "\" from=\"" + from + "\" att=\"" + att +
+           "\" total_marks=\"1\"><statement>S" + id + "</statement><user_attempt_report><user_attempts/><marks_scored>" +
+           marks + "</marks_scored></user_attempt_report></item>";
 }
 
 std::string record(const std::string& items) { return "<Test name=\"Final\"><Test name=\"Final\"><property/>" + items + "</Test></Test>"; }
@@ -31,15 +33,18 @@ protected:
 
 TEST_F(Retake, HoldsEachQuestionWhoseLatestAttemptWasWrongFromItsEarliestWrongCopyOrNothing) {
     setReport("<QuestionBank><History>" +
-              record(stored("wrw", "1", "0", "t1") + stored("wr", "1", "0", "t1") + stored("never", "0", "0", "t1")) +
+              record(stored("wrw", "1", "0", "t1") + stored("wr", "1", "0", "t1") + stored("never", "0", "0", "t1") +
+                     stored("text", "1", "1.0", "t1")) +  // "1.0" of "1" compares as text: not right
               record(stored("wrw", "1", "1", "t2") + stored("wr", "1", "1", "t2") + stored("ww", "1", "0", "t2")) +
               record(stored("wrw", "1", "0", "t3") + stored("ww", "1", "0.0", "t3")) + "</History><Objectives/></QuestionBank>");
     ASSERT_TRUE(buildIncorrectTest(ctx, 90.5, false));
     const pugi::xml_node test = handedOver();
     EXPECT_STREQ(test.attribute("name").value(), "IncorrectQuestionsTest");
     EXPECT_STREQ(test.attribute("time").value(), "90");  // half to even
-    EXPECT_EQ(questionIds(test), (std::vector<std::string>{"ww", "wrw"}));
-    EXPECT_EQ(std::string(test.child("item").attribute("from").value()) + test.child("item").next_sibling().attribute("from").value(), "t2t3");
+    EXPECT_EQ(questionIds(test), (std::vector<std::string>{"text", "ww", "wrw"}));
+    std::string from;
+    for (pugi::xml_node item = test.child("item"); item; item = item.next_sibling("item")) from += item.attribute("from").value();
+    EXPECT_EQ(from, "t1t2t3");
     EXPECT_FALSE(test.child("item").attribute("att"));
     EXPECT_FALSE(test.child("item").child("user_attempt_report"));
     EXPECT_FALSE(buildIncorrectTest(ctx, 60, true));  // too few per level for an adaptive re-take
@@ -65,6 +70,28 @@ TEST_F(Retake, ABookmarkedTestStartsAtQuestionOneWithAttemptsCleared) {
     EXPECT_STREQ(test.attribute("time").value(), "600");
     EXPECT_EQ(xmlText(test.child("item").child("user_attempt_report")), "<user_attempt_report><marks_scored>0</marks_scored></user_attempt_report>");
     EXPECT_EQ(textContent(test.child("item").next_sibling().child("user_attempt_report").first_child()), "0");
+
+    // A store without a position gets none: the test starts at question 1 anyway.
+    writeDataText(ctx, "bookmark", "<Test name=\"bookMark\"><property/>" + stored("a", "1", "1", "t1") + "</Test>");
+    ASSERT_TRUE(buildBookmarkedTest(ctx, 600));
+    EXPECT_FALSE(handedOver().attribute("currentQuestionID"));
+}
+
+TEST_F(Retake, AnAdaptiveRetakeAsksBlocksOfTheWronglyAnsweredQuestions) {
+    std::string items;
+    for (const auto& [level, count] : std::vector<std::pair<std::string, int>>{{"Expert", 11}, {"Beginner", 10}, {"Intermediate", 16}})
+        for (int k = 0; k < count; ++k) items += stored(level.substr(0, 1) + std::to_string(k), "1", "0", "t1", level);
+    setReport("<QuestionBank><History>" + record(items) + "</History><Objectives/></QuestionBank>");
+    ASSERT_TRUE(buildIncorrectTest(ctx, 90.5, true));
+    const pugi::xml_node test = handedOver();
+    EXPECT_STREQ(test.attribute("name").value(), "Adaptive");
+    EXPECT_EQ(std::string(test.attribute("time").value()) + "/" + test.attribute("time_remaining").value(), "90/90");
+    EXPECT_STREQ(test.first_child().name(), "Property");
+    const std::vector<std::string> ids = questionIds(test);
+    ASSERT_EQ(ids.size(), 35u);
+    // Intermediate, Beginner, Expert blocks, each the first found wrong.
+    EXPECT_EQ(ids[0] + ids[14] + ids[15] + ids[24] + ids[25] + ids[34], "I0I14B0B9E0E9");
+    EXPECT_EQ(selectAll(test, "item[@att]").size() + selectAll(test, "item/user_attempt_report").size(), 0u);
 }
 
 TEST_F(Retake, AnAdaptiveBookmarkTestAlsoAsksAgainWithoutTheEarlierAnswers) {

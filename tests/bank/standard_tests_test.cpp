@@ -30,6 +30,8 @@ TEST_F(StandardTests, AnEmptyCapAllowsOnePassAndACapOfThreeCountsOnlyPassesOfTha
     EXPECT_FALSE(checkAttemptCap(ctx, "Final"));
     ASSERT_EQ(host.messages.shown.size(), 1u);
     EXPECT_EQ(host.messages.shown[0].text, "Total Successful attempt exceed.");
+    EXPECT_EQ(host.messages.shown[0].style, msg::OkOnly);  // no icon
+    EXPECT_EQ(host.messages.shown[0].title, "");           // the application's own title
     EXPECT_FALSE(startTest(ctx, "Final"));
     EXPECT_FALSE(std::filesystem::exists(currentTestFilePath(ctx)));
 
