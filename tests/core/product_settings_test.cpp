@@ -42,7 +42,13 @@ const Setting kSettings[] = {
     {"objectives", [](const ProductSettings& s) { return xmlText(s.objectives()); },
      "<objectives><objective name=\"A\">A</objective></objectives>"},
     {"testimonials", [](const ProductSettings& s) { return s.testimonials(); }, "Good"},
-    {"toolTips", [](const ProductSettings& s) { return std::string(s.toolTips().name()); }, "tool_tips_texts"},
+    {"toolTips",
+     [](const ProductSettings& s) {
+         std::string names;
+         for (pugi::xml_node entry : s.toolTips().children()) names += entry.attribute("name").value() + std::string(";");
+         return names;
+     },
+     "mymentor;examinformation;simulatorfeature;tipofToday;"},
     {"mentorAddress", [](const ProductSettings& s) { return s.mentorAddress(); }, "m@x"},
     {"examInformationPage", [](const ProductSettings& s) { return flat(s.examInformationPage()); }, "Db|info.html"},
     {"simulatorFeature", [](const ProductSettings& s) { return flat(s.simulatorFeature()); }, "|Features"},
