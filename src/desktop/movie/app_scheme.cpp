@@ -1,10 +1,9 @@
 #include "desktop/movie/app_scheme.h"
 
 #include "core/file_io.h"
+#include "desktop/movie/content_type.h"
 
 #include <QBuffer>
-#include <QFileInfo>
-#include <QMimeDatabase>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestJob>
@@ -63,7 +62,7 @@ void AppSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
         return;
     }
     if (auto movie = movies_.constFind(path); movie != movies_.constEnd()) {
-        reply(job, "text/html", *movie);
+        reply(job, "text/html; charset=utf-8", *movie);
         return;
     }
     const auto file = paths_.confined(path.toStdString());
@@ -77,11 +76,8 @@ void AppSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }
-    static const QMimeDatabase mimes;
-    const QString name = QString::fromStdString(file->filename().string());
-    QByteArray mime = mimes.mimeTypeForFile(name, QMimeDatabase::MatchExtension).name().toUtf8();
-    if (mime == "application/octet-stream" && QFileInfo(name).suffix().isEmpty()) mime = "text/plain";
-    reply(job, mime, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const QByteArray body(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    reply(job, contentType(QString::fromStdString(file->filename().string()), body), body);
 }
 
 QUrl appUrl(const AppPaths& paths, const std::filesystem::path& file) {
