@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev libchm-dev fp-utils libqt6svg6 libxslt1-dev
   xdg-utils xvfb xauth fonts-dejavu-core locales
   nodejs
+  clang libclang-rt-14-dev
 )
 
 missing=()

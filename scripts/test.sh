@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the normal build, then the logic core
-# again under the address and undefined-behaviour sanitizers.
+# again under the address and undefined-behaviour sanitizers, then each fuzz
+# target for a short time.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${EXAMSIM_BUILD_DIR:-$root/build}"
@@ -17,5 +18,10 @@ if [ "${EXAMSIM_SKIP_SANITIZE:-0}" != 1 ]; then
     -DEXAMSIM_SANITIZE=ON -DEXAMSIM_DESKTOP=OFF -DEXAMSIM_BENCH=OFF
   (cd "$san" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
      ctest --output-on-failure -j "$jobs" -E 'desktop|js') || status=1
+fi
+
+# Each fuzz target for a short, bounded time (a longer run: scripts/fuzz.sh 600).
+if [ "${EXAMSIM_SKIP_FUZZ:-0}" != 1 ]; then
+  bash "$root/scripts/fuzz.sh" "${EXAMSIM_FUZZ_SECONDS:-20}" || status=1
 fi
 exit $status

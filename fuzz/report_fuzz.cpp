@@ -1,0 +1,36 @@
+// A played test as a movie may send it, scored into a report history as a
+// damaged file may hold it: the history grows by exactly one record, stored
+// as it is in memory, or stays as it was.
+#include "core/data_file.h"
+#include "core/xml.h"
+#include "reports/evaluation.h"
+#include "reports/report_history.h"
+#include "support/fuzz_app.h"
+
+using namespace examsim;
+using namespace examsim::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    AppContext& ctx = app().fresh();
+    const auto [stored, played] = splitInput({reinterpret_cast<const char*>(data), size});
+    if (!stored.empty()) writeContainer(reportHistoryPath(ctx), stored);
+    try {
+        loadReportHistory(ctx);
+        const std::size_t records = selectAll(ctx.reportDoc, "QuestionBank/History/Test").size();
+        const std::string before = xmlText(ctx.reportDoc);
+        std::string test(played);
+        (void)evaluateTest(ctx, test);
+        const std::string evaluated = recordReport(ctx, test);
+        if (evaluated.empty()) {
+            require(xmlText(ctx.reportDoc) == before, "a test that was not recorded leaves the history as it was");
+            return 0;
+        }
+        require(selectAll(ctx.reportDoc, "QuestionBank/History/Test").size() == records + 1, "one record per scored test");
+        pugi::xml_document back;
+        require(static_cast<bool>(loadDataDocumentAt(ctx, reportHistoryPath(ctx), back)), "the stored history loads");
+        require(xmlText(back) == xmlText(ctx.reportDoc), "the stored history is the one in memory");
+    } catch (const Ended&) {
+        // The fatal path: a history that cannot be read ends the program.
+    }
+    return 0;
+}
