@@ -22,12 +22,19 @@ int holdLock(const char* folder) {
 TEST(SingleInstance, ASecondInstanceIsRefusedWhileTheFirstRunsAndAdmittedAfter) {
     TempFolder app;
     QProcess first;
+    // The first instance runs with a runtime folder of its own, as another user or session would.
+    TempFolder runtime;
+    std::filesystem::permissions(runtime.path(), std::filesystem::perms::owner_all);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.path().string()));
+    first.setProcessEnvironment(env);
     first.start(QCoreApplication::applicationFilePath(), {"--hold-lock", QString::fromStdString(app.path().string())});
     ASSERT_TRUE(first.waitForReadyRead(20000));
     ASSERT_TRUE(first.readAll().contains("locked"));
 
     SingleInstance second(app.path());
     EXPECT_FALSE(second.acquire());
+    EXPECT_TRUE(std::filesystem::exists(app / kInstanceLockName)) << "the lock lives in the application folder";
     TempFolder otherApp;
     SingleInstance elsewhere(otherApp.path());
     EXPECT_TRUE(elsewhere.acquire()) << "another application folder runs on its own";

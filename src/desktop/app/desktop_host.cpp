@@ -1,5 +1,7 @@
 #include "desktop/app/desktop_host.h"
 
+#include "desktop/screens/window_log.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -56,14 +58,23 @@ BoxAnswer QtMessageBoxes::show(const std::string& text, BoxStyle style, const st
     box.setWindowTitle(title.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(title));
     box.setIcon(iconOf(style.icon));
     box.setStandardButtons(buttonsOf(style.buttons));
+    logWindowEvent("message");
     return answerOf(box.exec());
 }
+
+DesktopLinks::DesktopLinks(LinkGate::Clock clock, Opener open)
+    : gate_(std::move(clock)), open_(open ? std::move(open) : Opener([](const QUrl& url) { return QDesktopServices::openUrl(url); })) {}
 
 void DesktopLinks::openLink(const std::string& target) {
     const QString t = QString::fromStdString(target);
     const QUrl url = t.startsWith('/') ? QUrl::fromLocalFile(t) : QUrl(t, QUrl::TolerantMode);
     const QString scheme = url.scheme().toLower();
-    if (scheme == "http" || scheme == "https" || scheme == "mailto" || scheme == "file") QDesktopServices::openUrl(url);
+    if (scheme != "http" && scheme != "https" && scheme != "mailto" && scheme != "file") return;
+    if (!gate_.admit()) {
+        std::fprintf(stderr, "examsim: not opening \"%s\": no click of the user's asked for it\n", target.substr(0, 200).c_str());
+        return;
+    }
+    open_(url);
 }
 
 QStringList XdgMailer::arguments(const MailMessage& mail) {

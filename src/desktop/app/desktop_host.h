@@ -1,7 +1,9 @@
 #pragma once
 #include "core/host.h"
+#include "desktop/app/link_gate.h"
 
 #include <QString>
+#include <QUrl>
 #include <functional>
 
 namespace examsim {
@@ -16,10 +18,17 @@ public:
 };
 
 // Web and mail links go to the desktop's default handlers; files (already
-// confined by openLink) open in their viewer.
+// confined by openLink) open in their viewer. Only as the user's action
+// allows (LinkGate); anything else is refused and logged.
 class DesktopLinks : public LinkOpener {
 public:
+    using Opener = std::function<bool(const QUrl&)>;  // the desktop's by default
+    explicit DesktopLinks(LinkGate::Clock clock = {}, Opener open = {});
     void openLink(const std::string& target) override;
+
+private:
+    LinkGate gate_;
+    Opener open_;
 };
 
 // The mail program through xdg-email, with subject, body and attachment.

@@ -1,25 +1,17 @@
 #include "desktop/app/single_instance.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QStandardPaths>
-
 namespace examsim {
 
-SingleInstance::SingleInstance(const std::filesystem::path& appFolder) {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
-    const QByteArray id = QCryptographicHash::hash(QByteArray::fromStdString(appFolder.lexically_normal().string()),
-                                                   QCryptographicHash::Sha1)
-                              .toHex()
-                              .left(16);
-    path_ = dir + "/examsim-" + QString::fromLatin1(id) + ".lock";
-}
+SingleInstance::SingleInstance(const std::filesystem::path& appFolder)
+    : path_(QString::fromStdString((appFolder / kInstanceLockName).string())) {}
 
 bool SingleInstance::acquire() {
     lock_ = std::make_unique<QLockFile>(path_);
     lock_->setStaleLockTime(0);
-    return lock_->tryLock(0);
+    if (lock_->tryLock(0)) return true;
+    // A folder that takes no lock file takes no other file either: a second
+    // instance could spoil nothing there.
+    return lock_->error() != QLockFile::LockFailedError;
 }
 
 void SingleInstance::release() {

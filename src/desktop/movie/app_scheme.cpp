@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "desktop/movie/content_type.h"
+#include "desktop/movie/request_guard.h"
 
 #include <QBuffer>
 #include <QWebEngineProfile>
@@ -92,6 +93,7 @@ QUrl appUrl(const AppPaths& paths, const std::filesystem::path& file) {
 WebEnvironment::WebEnvironment(const AppPaths& paths)
     : profile_(new QWebEngineProfile()), movies_(new AppSchemeHandler(paths, profile_)) {
     profile_->installUrlSchemeHandler(kAppScheme, movies_);
+    profile_->setUrlRequestInterceptor(new RequestGuard(profile_));
     QWebEngineSettings* s = profile_->settings();
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
