@@ -17,7 +17,7 @@ void requireOneCopyPerQuestion(AppContext& ctx) {
     pugi::xml_document doc;
     if (!parseXml(doc, loadBookmarks(ctx))) return;
     std::set<std::string> seen;
-    for (const pugi::xpath_node& item : selectAll(doc, "/Test/item"))
+    for (const pugi::xpath_node& item : selectAll(doc, "/Test/item[@questionId]"))
         require(seen.insert(item.node().attribute("questionId").value()).second, "one bookmark per question");
 }
 

@@ -30,7 +30,10 @@ std::filesystem::path scratchRoot() {
 FuzzApp::FuzzApp() {
     folder = scratchRoot() / ("examsim-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "Database");
-    std::atexit([] { std::filesystem::remove_all(app().folder); });
+    std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(app().folder, ec);
+    });
 }
 
 AppContext& FuzzApp::fresh() {
