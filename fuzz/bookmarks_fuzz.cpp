@@ -15,7 +15,7 @@ namespace {
 
 void requireOneCopyPerQuestion(AppContext& ctx) {
     pugi::xml_document doc;
-    if (!parseXml(doc, loadBookmarks(ctx))) return;
+    if (!loadBookmarks(ctx, doc)) return;
     std::set<std::string> seen;
     for (const pugi::xpath_node& item : selectAll(doc, "/Test/item[@questionId]"))
         require(seen.insert(item.node().attribute("questionId").value()).second, "one bookmark per question");
