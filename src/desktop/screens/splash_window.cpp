@@ -3,6 +3,7 @@
 #include "core/app_context.h"
 #include "core/links.h"
 #include "desktop/movie/movie_player.h"
+#include "desktop/screens/startup_trace.h"
 #include "desktop/screens/window_log.h"
 #include "screens/splash_contract.h"
 
@@ -33,7 +34,10 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
         drawn_.start();
         logWindowEvent("splash");
     });
-    connect(&timer_, &QTimer::timeout, this, [this] { logic_.runSplashLoader(); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        traceStartup("loader tick");
+        logic_.runSplashLoader();
+    });
 }
 
 void SplashWindow::start() {
