@@ -30,8 +30,12 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
         move(screen->geometry().center() - rect().center());
     logic_.attachMovie(*player_);
     player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
+    // The loader's ticks start again from the first frame, and never early,
+    // so the hand-over comes as the stay ends, not up to a tick after.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(player_, &MoviePlayer::drawn, this, [this] {
         drawn_.start();
+        if (timer_.isActive()) timer_.start();
         logWindowEvent("splash");
     });
     connect(&timer_, &QTimer::timeout, this, [this] {
