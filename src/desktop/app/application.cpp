@@ -5,12 +5,14 @@
 #include "core/product_settings.h"
 #include "desktop/screens/about_window.h"
 #include "desktop/movie/app_scheme.h"
+#include "desktop/movie/movie_player.h"
 #include "desktop/app/desktop_host.h"
 #include "desktop/app/renderer_choice.h"
 #include "desktop/screens/help_window.h"
 #include "desktop/screens/main_window.h"
 #include "desktop/app/single_instance.h"
 #include "desktop/screens/splash_window.h"
+#include "desktop/screens/startup_trace.h"
 #include "desktop/app/startup_loaders.h"
 
 #include <QApplication>
@@ -37,6 +39,13 @@ private:
     WebEnvironment& web_;
 };
 
+// Where the splash movie is on its way to the screen.
+void traceSplashMovie(MoviePlayer& player) {
+    QObject::connect(&player, &QWebEngineView::loadFinished, [] { traceStartup("splash page loaded"); });
+    QObject::connect(&player, &MoviePlayer::ready, [] { traceStartup("splash movie ready"); });
+    QObject::connect(&player, &MoviePlayer::drawn, [] { traceStartup("splash drawn"); });
+}
+
 }  // namespace
 
 void prepareWebEngine() {
@@ -46,9 +55,12 @@ void prepareWebEngine() {
 }
 
 int runApplication(int argc, char** argv) {
+    traceStartup("main");
     prepareWebEngine();
     QApplication app(argc, argv);
+    traceStartup("QApplication");
     chooseWebRenderer();
+    traceStartup("renderer chosen");
     QApplication::setApplicationName("examsim");
     QApplication::setApplicationDisplayName("Exam Simulator");
 
@@ -69,27 +81,45 @@ int runApplication(int argc, char** argv) {
 
     try {
         runStartup(ctx, lock, desktopStartupLoaders());
+        traceStartup("data documents loaded");
 
         WebEnvironment web(ctx.paths);
+        traceStartup("web profile");
         HelpWindow help(ctx, web);
         DesktopAbout about(ctx, web);
         ctx.host.help = &help;
         ctx.host.about = &about;
+        traceStartup("help window");
 
         std::unique_ptr<MainWindow> main;
         SplashSteps steps;
         addSplashLoaders(ctx, steps);
+        steps.loadReports = [load = steps.loadReports] {
+            load();
+            traceStartup("reports loaded");
+        };
+        steps.loadQuestionBank = [load = steps.loadQuestionBank] {
+            load();
+            traceStartup("question bank loaded");
+        };
         steps.prepareScreens = [&] {
             // The mode screen's load sets the title once it exists.
             ctx.windowTitle = ProductSettings(ctx).productName() + " Exam Simulator";
             main = std::make_unique<MainWindow>(ctx, web, ShellTargets{});
             // Stands in for the mode screen's first "kill" until that screen exists.
             ctx.modeScreenReady = true;
+            traceStartup("main window made");
         };
         steps.modeScreenReady = [&ctx] { return ctx.modeScreenReady; };
-        steps.handOver = [&main] { main->show(); };
+        steps.handOver = [&main] {
+            main->show();
+            traceStartup("main window shown");
+        };
         auto* splash = new SplashWindow(ctx, web, steps);
+        traceStartup("splash window made");
+        traceSplashMovie(splash->player());
         splash->start();
+        traceStartup("splash movie loading");
         const int rc = QApplication::exec();
         program.endProgram(rc);
     } catch (const CryptError& e) {

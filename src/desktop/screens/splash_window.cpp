@@ -3,6 +3,7 @@
 #include "core/app_context.h"
 #include "core/links.h"
 #include "desktop/movie/movie_player.h"
+#include "desktop/screens/startup_trace.h"
 #include "desktop/screens/window_log.h"
 #include "screens/splash_contract.h"
 
@@ -29,11 +30,18 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
         move(screen->geometry().center() - rect().center());
     logic_.attachMovie(*player_);
     player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
+    // The loader's ticks start again from the first frame, and never early,
+    // so the hand-over comes as the stay ends, not up to a tick after.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(player_, &MoviePlayer::drawn, this, [this] {
         drawn_.start();
+        if (timer_.isActive()) timer_.start();
         logWindowEvent("splash");
     });
-    connect(&timer_, &QTimer::timeout, this, [this] { logic_.runSplashLoader(); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        traceStartup("loader tick");
+        logic_.runSplashLoader();
+    });
 }
 
 void SplashWindow::start() {
