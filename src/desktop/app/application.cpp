@@ -4,6 +4,7 @@
 #include "core/crypt_api.h"
 #include "core/product_settings.h"
 #include "desktop/screens/about_window.h"
+#include "desktop/screens/exam_mode_window.h"
 #include "desktop/movie/app_scheme.h"
 #include "desktop/app/desktop_host.h"
 #include "desktop/app/renderer_choice.h"
@@ -77,17 +78,24 @@ int runApplication(int argc, char** argv) {
         ctx.host.about = &about;
 
         std::unique_ptr<MainWindow> main;
+        ExamModeWindow* mode = nullptr;  // owned by the main window's area
         SplashSteps steps;
         addSplashLoaders(ctx, steps);
         steps.prepareScreens = [&] {
-            // The mode screen's load sets the title once it exists.
-            ctx.windowTitle = ProductSettings(ctx).productName() + " Exam Simulator";
-            main = std::make_unique<MainWindow>(ctx, web, ShellTargets{});
-            // Stands in for the mode screen's first "kill" until that screen exists.
-            ctx.modeScreenReady = true;
+            mode = new ExamModeWindow(ctx, web);
+            // Its load sets the window-title text the main window shows.
+            mode->logic().load();
+            main = std::make_unique<MainWindow>(ctx, web, ShellTargets{&mode->logic(), &mode->logic(), mode, nullptr});
+            mode->logic().targets().shell = main.get();
+            mode->placeIn(*main->area());
         };
+        // Set by the mode movie's first "kill".
         steps.modeScreenReady = [&ctx] { return ctx.modeScreenReady; };
-        steps.handOver = [&main] { main->show(); };
+        steps.startModeScreen = [&mode] { mode->logic().showStartPage(); };
+        steps.handOver = [&] {
+            mode->showModeScreen();
+            main->show();
+        };
         auto* splash = new SplashWindow(ctx, web, steps);
         splash->start();
         const int rc = QApplication::exec();
