@@ -27,6 +27,7 @@
 
 #include <cstdint>
 #include <map>
+#include <stdexcept>
 
 namespace examsim {
 
@@ -100,7 +101,10 @@ frmExamMode::frmExamMode(AppContext& ctx, ModeTargets targets) : MovieScreen(ctx
 void frmExamMode::load() {
     poolWritten_ = examsim::showCustomOption(ctx_);
     totalQuestions_ = totalQuestionCount(ctx_);
-    loadScreenMovie(ctx_, movie(), kMovieFile);
+    // Without its movie the program has no screen to go on with.
+    if (!loadScreenMovie(ctx_, movie(), kMovieFile)) throw std::runtime_error(kMovieNotWritten);
+    // The bookmark list is the movie's to read, and to remove when an earlier run left it.
+    handToMovie("bookmark");
     readProductTexts();
     setLoadVariables();
     if (fileExists(ctx_.paths.resolve(kUpdateInfo)))
