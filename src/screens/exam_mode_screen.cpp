@@ -31,7 +31,8 @@
 
 namespace examsim {
 
-using namespace exam_mode;
+using namespace exam_mode_contract;
+namespace text = exam_mode::text;
 
 namespace {
 
