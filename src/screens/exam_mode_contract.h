@@ -1,10 +1,14 @@
-#pragma once
-
-// The names frmExamMode and its movie "\TestMode.wlb" share: the variables
-// the host sets and reads, the commands and buttons the movie sends, and the
+// What frmExamMode and its movie "\TestMode.wlb" agree on: the variables the
+// host sets and reads, the commands and buttons the movie sends, and the
 // movie's frames.
-namespace examsim::exam_mode {
+#pragma once
+#include "screens/movie_contract.h"
 
+#include <array>
+
+namespace examsim::exam_mode_contract {
+
+inline constexpr const char* kScreen = "frmExamMode";
 inline constexpr const char* kMovieFile = "\\TestMode.wlb";
 
 namespace var {
@@ -131,4 +135,31 @@ inline constexpr int Bookmarks = 11;
 // The clip of practice test n ("Practice n") shows "taken" at this frame.
 inline constexpr int kTakenClipFrame = 2;
 
-}  // namespace examsim::exam_mode
+inline constexpr std::array kVariables{
+    var::TrainingHead,    var::TestName,         var::Testimonial,     var::CopyRight,       var::LearningMode,
+    var::CertificateMode, var::InteractiveMode,  var::Objectives,      var::CompareFeatures, var::TodayTip,
+    var::PassingPercentage, var::MaxPracticeTest, var::Resolution,     var::PoolCounts,      var::Tips,
+    var::ToolTips,        var::UpdateBlink,      var::ContentSize,     var::NoOfQuestions,   var::TimePerQuestion,
+    var::RandomQuestions, var::TotalLearningTime, var::KeptBookmarks,  var::NewBookmarks,    var::RepaintBookmarks,
+    var::History,         var::ObjectiveScores};
+inline constexpr std::array kCommands{
+    command::ButtonClick,         command::ExamMode,          command::Kill,
+    command::ObjectiveGrid,       command::ExamTimer,         command::Training,
+    command::Adaptive,            command::PracticeExam,      command::Error,
+    command::StartCustomizedExam, command::StartAdaptiveExam, command::QuizObjectiveChange,
+    command::StartQuiz,           command::SaveRemainingBookmarks, command::ReportByPerformance,
+    command::ShowBookmarkExplanation};
+// "btnBackBookmark" the host answers, though this movie does not send it.
+inline constexpr std::array kButtons{
+    button::Certification,   button::Learning,         button::Interactive,     button::Cancel,
+    button::Back,            button::Font,             button::QuickRevision,   button::TipsNTricks,
+    button::ReadMore,        button::ExamInformation,  button::SimulatorFeature, button::Pdu,
+    button::Newsletter,      button::TestimonialMore,  button::MyMentor,        button::Utp,
+    button::OnlineResources, button::Help,             button::About,           button::LiveUpdate,
+    button::BookmarkedQuestions, button::PerformHistory, button::BackToHistory, button::SavedExam};
+inline constexpr std::array kFrames{frame::Home,             frame::Certification, frame::Learning, frame::Quiz,
+                                    frame::ContinueLearning, frame::History,       frame::Bookmarks};
+
+inline constexpr ScreenContract kContract{kScreen, kMovieFile, "TestMode.html", kVariables, kCommands, kButtons, kFrames};
+
+}  // namespace examsim::exam_mode_contract

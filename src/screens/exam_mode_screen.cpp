@@ -27,10 +27,12 @@
 
 #include <cstdint>
 #include <map>
+#include <stdexcept>
 
 namespace examsim {
 
-using namespace exam_mode;
+using namespace exam_mode_contract;
+namespace text = exam_mode::text;
 
 namespace {
 
@@ -100,7 +102,10 @@ frmExamMode::frmExamMode(AppContext& ctx, ModeTargets targets) : MovieScreen(ctx
 void frmExamMode::load() {
     poolWritten_ = examsim::showCustomOption(ctx_);
     totalQuestions_ = totalQuestionCount(ctx_);
-    loadScreenMovie(ctx_, movie(), kMovieFile);
+    // Without its movie the program has no screen to go on with.
+    if (!loadScreenMovie(ctx_, movie(), kMovieFile)) throw std::runtime_error(kMovieNotWritten);
+    // The bookmark list is the movie's to read, and to remove when an earlier run left it.
+    handToMovie("bookmark");
     readProductTexts();
     setLoadVariables();
     if (fileExists(ctx_.paths.resolve(kUpdateInfo)))

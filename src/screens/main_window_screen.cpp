@@ -16,7 +16,7 @@ namespace examsim {
 namespace {
 
 namespace menu = main_window_contract::menu;
-namespace exam_mode_frame = exam_mode::frame;
+namespace exam_mode_frame = exam_mode_contract::frame;
 
 constexpr const char* kReportFile = "\\Database\\MainReport.wlb";
 constexpr const char* kBookmarkFile = "\\Database\\bookmark.wlb";

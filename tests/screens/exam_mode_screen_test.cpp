@@ -72,10 +72,12 @@ TEST_F(ModeScreen, LoadWritesThePoolSendsTheProductInOrderAndThenLooksForAnUpdat
     EXPECT_EQ(screens.log, (Strings{"check update"}));
 
     EXPECT_FALSE(ctx.modeScreenReady);
+    // A list an earlier run left is the movie's to remove; nothing else is.
     writeFile(t / "Database" / "bookmark", "x");
-    ctx.handedToMovies.insert("bookmark");  // written for the movie, as createBookmarkfile does
+    writeFile(t / "Product.wlb", "p");
     command("kill", "..\\Product.wlb");
     EXPECT_TRUE(ctx.modeScreenReady);
+    EXPECT_TRUE(std::filesystem::exists(t / "Product.wlb"));
     command("kill", "bookmark");
     EXPECT_FALSE(std::filesystem::exists(t / "Database" / "bookmark"));
 }

@@ -1,4 +1,5 @@
 #include "screens/about_contract.h"
+#include "screens/exam_mode_contract.h"
 #include "screens/finish_dialog_contract.h"
 #include "screens/instruction_contract.h"
 #include "screens/main_window_contract.h"
@@ -109,7 +110,7 @@ const ScreenRow kScreens[] = {
     {instruction_contract::kScreen, "instruction_dialog.h"},
     {finish_dialog_contract::kScreen, "finish_dialog.h"},
     {message_dialog_contract::kScreen, "message_dialog.h"},
-    {"frmExamMode", "exam_mode_screen.h"},  // its movie's row comes with TestMode.html
+    {exam_mode_contract::kScreen, "exam_mode_screen.h", &exam_mode_contract::kContract},
     {"frmPGrid", "objective_grid.h"},
     {"frmBrowser", "browser_viewer.h"},
     {"frmPrint", "print_viewer.h"},

@@ -124,7 +124,7 @@ TEST_F(Shell, StandardStartsAskForInstructionsAndStopWhenCancelled) {
     EXPECT_EQ(tests.opened.size(), 2u);
 
     main->menuCommand(menu::Quiz);
-    EXPECT_EQ(mode.frame, exam_mode::frame::Quiz);
+    EXPECT_EQ(mode.frame, exam_mode_contract::frame::Quiz);
     EXPECT_EQ(mode.label, "Quiz");
     mode.label = "other";
     main->menuCommand(menu::Quiz);  // already on the quiz frame

@@ -29,6 +29,18 @@ Edit text(std::string file, std::string from, std::string to) {
         writeFile(copy / file, content.replace(at, from.size(), to));
     };
 }
+// Every occurrence in the data files and the pages (an objective renamed throughout).
+Edit everywhere(std::string from, std::string to) {
+    return [=](const fs::path& copy) {
+        for (const char* sub : {"data", "pages"})
+            for (const auto& e : fs::directory_iterator(copy / sub)) {
+                std::string content = readFile(e.path());
+                for (std::size_t at = 0; (at = content.find(from, at)) != std::string::npos; at += to.size())
+                    content.replace(at, from.size(), to);
+                writeFile(e.path(), content);
+            }
+    };
+}
 Edit removeFile(std::string file) {
     return [=](const fs::path& copy) { EXPECT_TRUE(fs::remove(copy / file)) << file; };
 }
@@ -79,6 +91,11 @@ const std::string kQuiz = "data/Quiz.xml: QuestionBank/Test[@name='Quiz']";
 
 const std::vector<Breakage> kBreakages = {
     {"GeneratedQuestionsPass", {}, {}},
+    // Ids of the grid page are made of the names, written as HTML writes them.
+    {"ObjectiveNamesWithAnyCharacterPass",
+     {everywhere("Network Models and Media", "Models &amp; Media"), everywhere("Network Security", "Learner's Security"),
+      everywhere("Wireless and Wide Area Networks", "Wireless \xE2\x80\x93 Wide Area")},
+     {}},
     {"UnparsableDataFile", {text("data/System.xml", "</SystemMessages>", "</SystemMessage>")}, {"data/System.xml: line "}},
     {"QuestionIdsAreUnique",
      {text(kBank, "questionId=\"Final-6\"", "questionId=\"Diagnostic-6\""),

@@ -55,6 +55,51 @@ void checkCustomFile(ProductSources& src, const std::vector<std::string>& object
         if (!listed.count(o)) src.add(file, locate(root), "objective \"" + o + "\" is missing");
 }
 
+// An attribute value as the browser reads it: character references resolved.
+std::string attributeText(const std::string& raw) {
+    static const std::map<std::string, std::string> named = {
+        {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}, {"ndash", "\xE2\x80\x93"}};
+    std::string out;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const std::size_t end = raw[i] == '&' ? raw.find(';', i) : std::string::npos;
+        if (end == std::string::npos) {
+            out += raw[i];
+            continue;
+        }
+        const std::string ref = raw.substr(i + 1, end - i - 1);
+        unsigned code = 0;
+        const bool hex = ref.size() > 2 && ref[0] == '#' && (ref[1] == 'x' || ref[1] == 'X');
+        const char* digits = ref.c_str() + (hex ? 2 : 1);
+        if (ref.size() > 1 && ref[0] == '#' &&
+            std::from_chars(digits, ref.c_str() + ref.size(), code, hex ? 16 : 10).ptr == ref.c_str() + ref.size() &&
+            code > 0 && code < 0x110000) {
+            // UTF-8 of the code point.
+            if (code < 0x80) {
+                out += static_cast<char>(code);
+            } else if (code < 0x800) {
+                out += static_cast<char>(0xC0 | (code >> 6));
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            } else if (code < 0x10000) {
+                out += static_cast<char>(0xE0 | (code >> 12));
+                out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            } else {
+                out += static_cast<char>(0xF0 | (code >> 18));
+                out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+                out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+                out += static_cast<char>(0x80 | (code & 0x3F));
+            }
+        } else if (auto n = named.find(ref); n != named.end()) {
+            out += n->second;
+        } else {
+            out += raw[i];
+            continue;
+        }
+        i = end;
+    }
+    return out;
+}
+
 // The grid page is HTML, not XML: its controls are found by their id.
 void checkGridPage(ProductSources& src, const std::vector<std::string>& objectives) {
     const std::string file = "pages/pGrid.html";
@@ -65,13 +110,13 @@ void checkGridPage(ProductSources& src, const std::vector<std::string>& objectiv
     }
     std::set<std::string> ids;
     const std::regex idAttr(R"re(\bid\s*=\s*"([^"]*)")re");
-    for (std::sregex_iterator it(html.begin(), html.end(), idAttr), end; it != end; ++it) ids.insert((*it)[1]);
+    for (std::sregex_iterator it(html.begin(), html.end(), idAttr), end; it != end; ++it) ids.insert(attributeText((*it)[1]));
     std::map<std::string, int> optionCounts;
     const std::regex select(R"re(<select\b[^>]*\bid\s*=\s*"([^"]*)"[^>]*>([\s\S]*?)</select>)re");
     const std::regex option(R"re(<option\b)re");
     for (std::sregex_iterator it(html.begin(), html.end(), select), end; it != end; ++it) {
         const std::string body = (*it)[2];
-        optionCounts[(*it)[1]] = static_cast<int>(std::distance(
+        optionCounts[attributeText((*it)[1])] = static_cast<int>(std::distance(
             std::sregex_iterator(body.begin(), body.end(), option), std::sregex_iterator()));
     }
     // Questions of each topic and level in the practice pool.

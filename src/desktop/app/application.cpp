@@ -4,6 +4,7 @@
 #include "core/crypt_api.h"
 #include "core/product_settings.h"
 #include "desktop/screens/about_window.h"
+#include "desktop/screens/exam_mode_window.h"
 #include "desktop/movie/app_scheme.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/app/desktop_host.h"
@@ -92,6 +93,7 @@ int runApplication(int argc, char** argv) {
         traceStartup("help window");
 
         std::unique_ptr<MainWindow> main;
+        ExamModeWindow* mode = nullptr;  // owned by the main window's area
         SplashSteps steps;
         addSplashLoaders(ctx, steps);
         steps.loadReports = [load = steps.loadReports] {
@@ -103,15 +105,19 @@ int runApplication(int argc, char** argv) {
             traceStartup("question bank loaded");
         };
         steps.prepareScreens = [&] {
-            // The mode screen's load sets the title once it exists.
-            ctx.windowTitle = ProductSettings(ctx).productName() + " Exam Simulator";
-            main = std::make_unique<MainWindow>(ctx, web, ShellTargets{});
-            // Stands in for the mode screen's first "kill" until that screen exists.
-            ctx.modeScreenReady = true;
+            mode = new ExamModeWindow(ctx, web);
+            // Its load sets the window-title text the main window shows.
+            mode->logic().load();
+            main = std::make_unique<MainWindow>(ctx, web, ShellTargets{&mode->logic(), &mode->logic(), mode, nullptr});
+            mode->logic().targets().shell = main.get();
+            mode->placeIn(*main->area());
             traceStartup("main window made");
         };
+        // Set by the mode movie's first "kill".
         steps.modeScreenReady = [&ctx] { return ctx.modeScreenReady; };
-        steps.handOver = [&main] {
+        steps.startModeScreen = [&mode] { mode->logic().showStartPage(); };
+        steps.handOver = [&] {
+            mode->showModeScreen();
             main->show();
             traceStartup("main window shown");
         };

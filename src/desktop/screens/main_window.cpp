@@ -118,6 +118,13 @@ void MainWindow::showInstructions(InstructionTarget& parent) {
     dialog.exec();
 }
 
+bool MainWindow::instructionsAccepted() { return logic_.instructionsAccepted(); }
+
+void MainWindow::setMenuEntryEnabled(const std::string& name, bool enabled) {
+    logic_.setEntryEnabled(name, enabled);
+    sync();
+}
+
 void MainWindow::confirmExit() {
     ExitDialog dialog(ctx_, this);
     dialog.exec();
@@ -153,8 +160,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (!movie) return;
     const double twips = 1440.0 / logicalDpiX();
     const MovieLayout l = resizeLayout(isMaximized(), static_cast<int>(width() * twips), static_cast<int>(height() * twips));
-    movie->setGeometry(0, static_cast<int>(l.movieTop / twips), static_cast<int>(l.movieWidth / twips),
-                       static_cast<int>(l.movieHeight / twips));
+    // Never past the screen's own window, which the menu bar makes lower than the frame.
+    const QRect rule(0, static_cast<int>(l.movieTop / twips), static_cast<int>(l.movieWidth / twips),
+                     static_cast<int>(l.movieHeight / twips));
+    movie->setGeometry(rule.intersected(movie->parentWidget()->rect()));
     if (!isMaximized() && l.mainHeight != static_cast<int>(height() * twips)) resize(width(), static_cast<int>(l.mainHeight / twips));
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "screens/exam_mode_screen.h"
 #include "screens/main_window_screen.h"
 
 #include <QHash>
@@ -12,7 +13,7 @@ namespace examsim {
 class WebEnvironment;
 
 // frmMDIMain's window: the menu bar over the area the screens open in.
-class MainWindow : public QMainWindow, public ShellDialogs {
+class MainWindow : public QMainWindow, public ShellDialogs, public ShellEntries {
     Q_OBJECT
 public:
     MainWindow(AppContext& ctx, WebEnvironment& web, ShellTargets targets);
@@ -23,6 +24,8 @@ public:
 
     void showInstructions(InstructionTarget& parent) override;
     void confirmExit() override;
+    bool instructionsAccepted() override;
+    void setMenuEntryEnabled(const std::string& name, bool enabled) override;
 
     // Re-reads the menus' states and the caption from the logic.
     void sync();

@@ -1,0 +1,106 @@
+#include "desktop/screens/objective_grid_window.h"
+
+#include "core/app_context.h"
+#include "core/links.h"
+#include "desktop/movie/app_scheme.h"
+#include "desktop/movie/movie_page.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+namespace examsim {
+namespace {
+
+// Every control of the form by id, read at once: the dialog then decides on
+// what the learner saw when pressing Start.
+constexpr const char* kReadForm = R"((function () {
+  var r = { checked: {}, lists: {}, texts: {} };
+  document.querySelectorAll('input[type=checkbox]').forEach(function (c) { if (c.id) r.checked[c.id] = c.checked; });
+  document.querySelectorAll('select').forEach(function (s) { if (s.id) r.lists[s.id] = s.options.length - 1 - s.selectedIndex; });
+  document.querySelectorAll('input[type=text], input[type=number], input:not([type])').forEach(function (t) { if (t.id) r.texts[t.id] = t.value; });
+  return JSON.stringify(r);
+})())";
+
+class FormSnapshot : public GridForm {
+public:
+    explicit FormSnapshot(const QJsonObject& form) : form_(form) {}
+    bool checked(const std::string& id) override { return part("checked").value(key(id)).toBool(); }
+    std::int32_t listValue(const std::string& id) override { return part("lists").value(key(id)).toInt(); }
+    std::string text(const std::string& id) override { return part("texts").value(key(id)).toString().toStdString(); }
+
+private:
+    static QString key(const std::string& id) { return QString::fromStdString(id); }
+    QJsonObject part(const char* name) const { return form_.value(name).toObject(); }
+    QJsonObject form_;
+};
+
+}  // namespace
+
+ObjectiveGridWindow::ObjectiveGridWindow(AppContext& ctx, WebEnvironment& web, TestLauncher& tests, QWidget* owner)
+    : QDialog(owner), ctx_(ctx), logic_(ctx, tests) {
+    setObjectName("frmPGrid");
+    setWindowTitle(frmPGrid::kCaption);
+    setModal(true);
+    resize(static_cast<int>(760 * std::max(1.0f, ctx.horizontalScale)), static_cast<int>(560 * std::max(1.0f, ctx.verticalScale)));
+    auto* layout = new QVBoxLayout(this);
+    web_ = new QWebEngineView(this);
+    web_->setObjectName("Web");
+    web_->setPage(new MoviePage(web.profile(), [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, web_));
+    web_->setContextMenuPolicy(Qt::NoContextMenu);
+    layout->addWidget(web_, 1);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    start_ = new QPushButton("&Start", this);
+    start_->setObjectName("cmd_Start");
+    start_->setDefault(true);
+    reset_ = new QPushButton("&Reset", this);
+    reset_->setObjectName("cmd_reset");
+    cancel_ = new QPushButton("Cancel", this);
+    cancel_->setObjectName("cmd_Cancel");
+    buttons->addWidget(start_);
+    buttons->addWidget(reset_);
+    buttons->addWidget(cancel_);
+    layout->addLayout(buttons);
+    connect(start_, &QPushButton::clicked, this, &ObjectiveGridWindow::start);
+    connect(reset_, &QPushButton::clicked, this, [this] {
+        if (logic_.cmd_reset()) showPage();
+    });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        logic_.cmd_Cancel();
+        reject();
+    });
+}
+
+ObjectiveGridWindow::~ObjectiveGridWindow() { logic_.unload(); }
+
+bool ObjectiveGridWindow::openPage() {
+    if (!logic_.load()) return false;
+    showPage();
+    return true;
+}
+
+// A fresh load each time, so Reset clears the form even when the page is unchanged.
+void ObjectiveGridWindow::showPage() {
+    QUrl url = appUrl(ctx_.paths, ctx_.paths.resolve("\\Database\\grid.html"));
+    url.setQuery(QString::number(QDateTime::currentMSecsSinceEpoch()));
+    web_->setUrl(url);
+}
+
+void ObjectiveGridWindow::start() {
+    start_->setEnabled(false);
+    web_->page()->runJavaScript(kReadForm, QWebEngineScript::ApplicationWorld, [this](const QVariant& result) {
+        start_->setEnabled(true);
+        FormSnapshot form(QJsonDocument::fromJson(result.toString().toUtf8()).object());
+        const bool built = logic_.cmd_Start(form);
+        emit started(built);
+        if (logic_.closed()) accept();
+    });
+}
+
+}  // namespace examsim

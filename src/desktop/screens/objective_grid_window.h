@@ -1,0 +1,45 @@
+#pragma once
+#include "screens/objective_grid.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QWebEngineView;
+
+namespace examsim {
+
+class WebEnvironment;
+
+// frmPGrid's window: the grid page and the buttons Start, Reset and Cancel.
+class ObjectiveGridWindow : public QDialog {
+    Q_OBJECT
+public:
+    ObjectiveGridWindow(AppContext& ctx, WebEnvironment& web, TestLauncher& tests, QWidget* owner = nullptr);
+    ~ObjectiveGridWindow() override;
+
+    frmPGrid& logic() { return logic_; }
+    QWebEngineView* web() const { return web_; }
+    QPushButton* cmdStart() const { return start_; }
+    QPushButton* cmdReset() const { return reset_; }
+    QPushButton* cmdCancel() const { return cancel_; }
+
+    // Shows the page; false when the product has none (the user was told).
+    bool openPage();
+
+signals:
+    // A start has been decided, built or not.
+    void started(bool built);
+
+private:
+    void start();
+    void showPage();
+
+    AppContext& ctx_;
+    frmPGrid logic_;
+    QWebEngineView* web_;
+    QPushButton* start_;
+    QPushButton* reset_;
+    QPushButton* cancel_;
+};
+
+}  // namespace examsim
