@@ -12,6 +12,7 @@
 #include "desktop/app/single_instance.h"
 #include "desktop/screens/splash_window.h"
 #include "desktop/app/startup_loaders.h"
+#include "desktop/app/test_run.h"
 
 #include <QApplication>
 #include <memory>
@@ -59,6 +60,8 @@ int runApplication(int argc, char** argv) {
     XdgMailer mail;
     QtProgramControl program;
     QtScreen screen;
+    QtPictures pictures;
+    ctx.host.pictures = &pictures;
     ctx.host.messages = &boxes;
     ctx.host.links = &links;
     ctx.host.mail = &mail;
@@ -76,13 +79,15 @@ int runApplication(int argc, char** argv) {
         ctx.host.help = &help;
         ctx.host.about = &about;
 
+        DesktopTestRun tests(ctx, web);
         std::unique_ptr<MainWindow> main;
         SplashSteps steps;
         addSplashLoaders(ctx, steps);
         steps.prepareScreens = [&] {
             // The mode screen's load sets the title once it exists.
             ctx.windowTitle = ProductSettings(ctx).productName() + " Exam Simulator";
-            main = std::make_unique<MainWindow>(ctx, web, ShellTargets{});
+            main = std::make_unique<MainWindow>(ctx, web, ShellTargets{.tests = &tests});
+            tests.attach(*main);
             // Stands in for the mode screen's first "kill" until that screen exists.
             ctx.modeScreenReady = true;
         };
