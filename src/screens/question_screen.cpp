@@ -87,7 +87,7 @@ void frmQuestion::endTest(bool afterTimeOver) {
     const std::string reply = iReply;
     if (reply == "score") {
         std::string xml = movie().GetVariable(kQbXml);
-        if (recordReport(ctx_, xml).empty()) return;
+        if (!recordReport(ctx_, xml)) return;
         if (afterTimeOver) clearDragDropResponse();
         leaveTo(true);
     } else if (reply == "show") {

@@ -136,13 +136,13 @@ TEST_F(QuestionWindowTest, ALearnerAnswersByKeyboardAndMouseAndTheScoreLandsInTh
     EXPECT_STREQ(record.attribute("marks").value(), "3") << "B and A+C right, 80 wrong";
     EXPECT_STREQ(record.attribute("total_marks").value(), "4");
     EXPECT_STREQ(record.attribute("no_of_attempted").value(), "3");
-    EXPECT_TRUE(e.ctx.test.examClosed);
+    EXPECT_TRUE(e.ctx.examClosed);
     EXPECT_FALSE(q->isOpen());
     EXPECT_TRUE(main.action("mnuFile")->isEnabled());
 }
 
 TEST_F(QuestionWindowTest, TimeOverAsksWithoutCancelAndASavedTestKeepsItsPositionAndTime) {
-    e.ctx.test.examTimer = "1";
+    e.ctx.examTimer = "1";
     start("3");
     EXPECT_EQ(js("document.getElementById('clock').hidden").toBool(), false);
     js("document.getElementById('opt-1').click()");
@@ -165,7 +165,7 @@ TEST_F(QuestionWindowTest, TimeOverAsksWithoutCancelAndASavedTestKeepsItsPositio
     EXPECT_STREQ(selectFirst(saved, "Test/item[1]/user_attempt_report/marks_scored").text().get(), "1");
 
     // Resumed: the same question, the answer still chosen.
-    e.ctx.test.examTimer = "0";
+    e.ctx.examTimer = "0";
     run.openQuestionScreen("Certification");
     ASSERT_TRUE(waitUntil([&] { return q->player().FrameNum() == 1 && text("progressText") == "Question 2 of 3"; }));
     EXPECT_EQ(js("document.getElementById('clock').hidden").toBool(), true) << "no clock without the timer";

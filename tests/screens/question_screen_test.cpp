@@ -58,6 +58,7 @@ struct FakeWindows : QuestionWindow, ModeScreenReturn, ReportScreen, ExhibitView
     void disableFileMenu() override { log.push_back("file menu off"); }
     void showModeScreen() override { log.push_back("mode"); }
     void showReport() override { log.push_back("report"); }
+    void showBookmarkExplanations() override { log.push_back("bookmarks"); }
     void closeExhibit() override { log.push_back("close exhibit"); }
     void showExhibit(const std::string& path, const std::string& caption) override {
         log.push_back("exhibit " + path + " " + caption);
@@ -82,7 +83,7 @@ struct FakePictures : PictureReader {
     std::map<std::string, ScreenSize> sizes;
 };
 
-class QuestionScreen : public StoreFixture {
+class QuestionRun : public StoreFixture {
 protected:
     void SetUp() override {
         StoreFixture::SetUp();
@@ -123,7 +124,7 @@ using Sets = std::vector<std::pair<std::string, std::string>>;
 
 }  // namespace
 
-TEST_F(QuestionScreen, ActivationLoadsTheMovieAfreshThenSendsTheStartVariablesInOrder) {
+TEST_F(QuestionRun, ActivationLoadsTheMovieAfreshThenSendsTheStartVariablesInOrder) {
     const struct {
         std::int16_t contentSize;
         std::string timer;
@@ -156,7 +157,7 @@ TEST_F(QuestionScreen, ActivationLoadsTheMovieAfreshThenSendsTheStartVariablesIn
     EXPECT_EQ(frmQuestion::movieTop(-99, 40), 0);
 }
 
-TEST_F(QuestionScreen, EachReplyEndsTheTestItsWay) {
+TEST_F(QuestionRun, EachReplyEndsTheTestItsWay) {
     const struct {
         bool timeOver;
         int option;  // -1: the close box
@@ -207,7 +208,7 @@ TEST_F(QuestionScreen, EachReplyEndsTheTestItsWay) {
     }
 }
 
-TEST_F(QuestionScreen, TimeOverInsideAnOpenFinishDialogReplacesItAndEndsTheTestOnce) {
+TEST_F(QuestionRun, TimeOverInsideAnOpenFinishDialogReplacesItAndEndsTheTestOnce) {
     // The learner sits in the finish dialog when the clock runs out.
     finish.scripts = {[this](frmQueOptbox&) { click(q::kTimeOverTest); }, FakeFinish::choose(0)};
     click(q::kCmdFinish);
@@ -219,7 +220,7 @@ TEST_F(QuestionScreen, TimeOverInsideAnOpenFinishDialogReplacesItAndEndsTheTestO
     EXPECT_EQ(since(), (std::vector<std::string>{"clear uar", "hide", "mode"}));
 }
 
-TEST_F(QuestionScreen, AClosedTestIgnoresTimeOverButTheDragDropScreenStillCloses) {
+TEST_F(QuestionRun, AClosedTestIgnoresTimeOverButTheDragDropScreenStillCloses) {
     finish.scripts = {FakeFinish::choose(3)};
     click(q::kCmdFinish);
     windows.dragDropLoaded = true;
@@ -228,7 +229,7 @@ TEST_F(QuestionScreen, AClosedTestIgnoresTimeOverButTheDragDropScreenStillCloses
     EXPECT_EQ(since(), (std::vector<std::string>{"hide", "mode", "unload dnd"}));
 }
 
-TEST_F(QuestionScreen, OkWithoutAChoiceNeverRepeatsAnEarlierReply) {
+TEST_F(QuestionRun, OkWithoutAChoiceNeverRepeatsAnEarlierReply) {
     screen.iReply = "score";  // left from the test before
     finish.scripts = {[](frmQueOptbox& d) { d.cmdYes(); }};
     click(q::kCmdFinish);
@@ -237,7 +238,7 @@ TEST_F(QuestionScreen, OkWithoutAChoiceNeverRepeatsAnEarlierReply) {
     EXPECT_EQ(since(), std::vector<std::string>{});
 }
 
-TEST_F(QuestionScreen, APlayedTestThatDoesNotParseStaysOnScreen) {
+TEST_F(QuestionRun, APlayedTestThatDoesNotParseStaysOnScreen) {
     movie.vars[q::kQbXml] = "<Test><item>";
     for (int option : {0, 1, 2}) {
         SCOPED_TRACE(option);
@@ -254,7 +255,7 @@ TEST_F(QuestionScreen, APlayedTestThatDoesNotParseStaysOnScreen) {
     EXPECT_EQ(since(), std::vector<std::string>{});
 }
 
-TEST_F(QuestionScreen, SaveAndResumeKeepsTheFlagAndTheSavedTestResumesOnce) {
+TEST_F(QuestionRun, SaveAndResumeKeepsTheFlagAndTheSavedTestResumesOnce) {
     click(q::kBtnSaveAndResume);
     EXPECT_EQ(since(), (std::vector<std::string>{"hide", "mode"}));
     EXPECT_FALSE(ctx.examClosed);
@@ -274,7 +275,7 @@ TEST_F(QuestionScreen, SaveAndResumeKeepsTheFlagAndTheSavedTestResumesOnce) {
     EXPECT_TRUE(ctx.examClosed);
 }
 
-TEST_F(QuestionScreen, FeedbackGoesToTheLastMentorEvenWhenThereIsNone) {
+TEST_F(QuestionRun, FeedbackGoesToTheLastMentorEvenWhenThereIsNone) {
     screen.FSCommand(q::kSendFeedBack, "NE-F-007");
     useProduct("<product><tool_tips_texts/></product>");
     screen.FSCommand(q::kSendFeedBack, "NE-F-008");
@@ -283,7 +284,7 @@ TEST_F(QuestionScreen, FeedbackGoesToTheLastMentorEvenWhenThereIsNone) {
                                         mailLink("", "Network Essentials Exam SimulatorFeedback: :(NE-F-008)", "")}));
 }
 
-TEST_F(QuestionScreen, DragDropQuestionsAreSizedHandedOverAndClosedOnlyForTheirKinds) {
+TEST_F(QuestionRun, DragDropQuestionsAreSizedHandedOverAndClosedOnlyForTheirKinds) {
     pictures.sizes = {{"dnd.svg", {600, 400}}, {"a.svg", {90, 30}}, {"b.svg", {91, 31}}, {"c.svg", {92, 32}}};
     const std::string question =
         "<item type=\"DragNDrop\"><resource name=\"questionimage\" uri=\"Database/images\">dnd.svg</resource>"
@@ -313,14 +314,14 @@ TEST_F(QuestionScreen, DragDropQuestionsAreSizedHandedOverAndClosedOnlyForTheirK
     EXPECT_EQ(setImageDimension(ctx, "<item>"), "");
 }
 
-TEST_F(QuestionScreen, WithoutADragDropScreenTheHandedOverQuestionDoesNotStayOnDisk) {
+TEST_F(QuestionRun, WithoutADragDropScreenTheHandedOverQuestionDoesNotStayOnDisk) {
     frmQuestion alone(ctx, {&windows, &finish, &windows, &windows, &windows, nullptr});
     alone.attachMovie(movie);
     alone.FSCommand(q::kDragDropQuestion, "<item type=\"HotSpot\"/>");
     EXPECT_FALSE(std::filesystem::exists(currentTestFilePath(ctx)));
 }
 
-TEST_F(QuestionScreen, HelpAboutExhibitAndKillReachTheirTargets) {
+TEST_F(QuestionRun, HelpAboutExhibitAndKillReachTheirTargets) {
     writeFile(currentTestFilePath(ctx), "<Test/>");
     screen.FSCommand(q::kKill, "simulator");
     EXPECT_FALSE(std::filesystem::exists(currentTestFilePath(ctx)));
@@ -334,7 +335,7 @@ TEST_F(QuestionScreen, HelpAboutExhibitAndKillReachTheirTargets) {
     EXPECT_EQ(since(), (std::vector<std::string>{"close exhibit", "exhibit exhibit$Database/images/x.svg Image Exhibit"}));
 }
 
-TEST_F(QuestionScreen, TheExhibitViewerShowsTheSecondPieceInsideTheFolderOnly) {
+TEST_F(QuestionRun, TheExhibitViewerShowsTheSecondPieceInsideTheFolderOnly) {
     const struct {
         const char* path;
         std::optional<std::filesystem::path> shown;

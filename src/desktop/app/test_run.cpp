@@ -21,9 +21,14 @@ DesktopTestRun::~DesktopTestRun() = default;
 bool DesktopTestRun::startTest(const std::string& name) { return examsim::startTest(ctx_, name); }
 
 void DesktopTestRun::openQuestionScreen(const std::string& modeLabel) {
-    ctx_.test.examClosed = false;
+    ctx_.examClosed = false;
     ctx_.currentModeLabel = modeLabel;
     if (hideMode) hideMode();
+    showQuestionScreen(false);
+}
+
+// A resumed test finds its question in the test itself (currentQuestionID).
+void DesktopTestRun::showQuestionScreen(bool) {
     if (!question_) {
         TestRunPeers peers;
         peers.report = report ? report : this;

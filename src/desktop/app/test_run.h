@@ -1,6 +1,7 @@
 #pragma once
+#include "screens/main_window_screen.h"
+#include "screens/question_screen.h"
 #include "screens/report_screen.h"
-#include "screens/test_launcher.h"
 #include "screens/test_run_peers.h"
 
 #include <functional>
@@ -14,9 +15,9 @@ class MainWindow;
 class QuestionScreenWindow;
 class WebEnvironment;
 
-// Starts tests from the menus and the mode screen and plays them on the
-// question screen, created by the first start.
-class DesktopTestRun : public TestLauncher, public ModeScreenReturn, public ReportScreen {
+// Plays tests on the question screen, created by the first start; starts the
+// standard tests of the main window's menus until the mode screen does.
+class DesktopTestRun : public QuestionScreen, public TestLauncher, public ModeScreenReturn, public ReportScreen {
 public:
     DesktopTestRun(AppContext& ctx, WebEnvironment& web);
     ~DesktopTestRun() override;
@@ -26,9 +27,11 @@ public:
 
     bool startTest(const std::string& name) override;
     void openQuestionScreen(const std::string& modeLabel) override;
+    void showQuestionScreen(bool resumed) override;
     void showModeScreen() override;
     // Until the report screen exists: the score in a box, then the mode screen.
     void showReport() override;
+    void showBookmarkExplanations() override { showReport(); }
 
     // The mode screen's window, once there is one.
     std::function<void()> hideMode;

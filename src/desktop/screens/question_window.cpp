@@ -66,12 +66,12 @@ void QuestionScreenWindow::hideQuestionScreen() {
     if (finish_) closeFinish();
     sub_->hide();
     // The File menu is off only while a test is on screen.
-    main_.logic().enableFileMenu(true);
+    main_.logic().setEntryEnabled("mnuFile", true);
     main_.sync();
 }
 
 void QuestionScreenWindow::disableFileMenu() {
-    main_.logic().enableFileMenu(false);
+    main_.logic().setEntryEnabled("mnuFile", false);
     main_.sync();
 }
 
