@@ -44,7 +44,8 @@ int frmQuestion::movieTop(int windowTop, int currentMovieTop) {
 }
 
 void frmQuestion::activate(int movieHeightTwips) {
-    loadScreenMovie(ctx_, movie(), kMovieFile);
+    // The user has been told when the movie could not be written.
+    if (!loadScreenMovie(ctx_, movie(), kMovieFile)) return;
     movie().Rewind();
     // Loading replaced the movie that the window's load told its resolution.
     set(kTxtResolution, resolutionValue(ctx_));
