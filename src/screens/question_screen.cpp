@@ -143,7 +143,7 @@ void frmQuestion::dragDropQuestion(const std::string& questionXml) {
         return;
     }
     // No screen to read it: the question and its judging data do not stay on disk.
-    deleteFile(file);
+    deleteFile(ctx_.paths, file);
 }
 
 void frmQuestion::closeDragDropWindow(const std::string& questionType) {

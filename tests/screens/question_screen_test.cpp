@@ -179,8 +179,8 @@ TEST_F(QuestionRun, EachReplyEndsTheTestItsWay) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.timeOver ? "time over, " : "finish, ") + "option " + std::to_string(c.option));
         loadReportHistory(ctx);
-        deleteFile(savedExamPath(ctx));
-        deleteFile(reportHistoryPath(ctx));
+        deleteFile(ctx.paths, savedExamPath(ctx));
+        deleteFile(ctx.paths, reportHistoryPath(ctx));
         resetReportHistory(ctx);
         windows.log = {"start"};
         movie.log.clear();

@@ -60,7 +60,7 @@ void DesktopTestRun::showReport() {
                                     t.attribute("remarks").value() + ".\n" + t.attribute("text_result_analysis").value();
         if (ctx_.host.messages) ctx_.host.messages->show(summary, msg::OkOnly | msg::Information, ctx_.windowTitle);
     }
-    deleteFile(file);
+    deleteFile(ctx_.paths, file);
     if (showMode) showMode();
 }
 
