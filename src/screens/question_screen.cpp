@@ -4,6 +4,7 @@
 #include "core/data_file.h"
 #include "core/file_ops.h"
 #include "core/links.h"
+#include "core/product_settings.h"
 #include "core/xml.h"
 #include "reports/report_history.h"
 #include "screens/image_dimension.h"
@@ -33,7 +34,7 @@ frmQuestion::frmQuestion(AppContext& ctx, TestRunPeers peers) : MovieScreen(ctx)
 
 void frmQuestion::load() {
     copyright_ = kCopyrightLine;
-    helpFolder_ = firstNamed(ctx_.productDoc, "help").attribute("uri").value();
+    helpFolder_ = ProductSettings(ctx_).helpFolder();
     set(kTxtResolution, resolutionValue(ctx_));
 }
 
@@ -50,7 +51,7 @@ void frmQuestion::activate(int movieHeightTwips) {
     // Loading replaced the movie that the window's load told its resolution.
     set(kTxtResolution, resolutionValue(ctx_));
     set(kContentSize, std::to_string(ctx_.contentSize == 0 ? 10 : ctx_.contentSize));
-    set(kTxtTestName, textContent(firstNamed(ctx_.productDoc, "product-name")));
+    set(kTxtTestName, ProductSettings(ctx_).productName());
     if (peers_.window) peers_.window->disableFileMenu();
     set(kTxtCopyRight, copyright_);
     set(kReso, std::to_string(std::lround(movieHeightTwips / 15.0)));
@@ -124,9 +125,7 @@ void frmQuestion::saveAndResume() {
 }
 
 void frmQuestion::feedback(const std::string& questionId) {
-    std::string recipient;
-    for (pugi::xml_node child : firstNamed(ctx_.productDoc, "tool_tips_texts").children())
-        if (std::string_view(child.attribute("name").value()) == "mymentor") recipient = textContent(child);
+    const std::string recipient = ProductSettings(ctx_).mentorAddress();
     sendMail(ctx_, recipient, ctx_.windowTitle + "Feedback: :" + "(" + questionId + ")", "");
 }
 
