@@ -107,6 +107,14 @@ public:
     virtual void showTopic(const std::filesystem::path& helpFile, const std::string& topic) = 0;
 };
 
+// Pixel sizes of picture files (questions' pictures, exhibits).
+class PictureReader {
+public:
+    virtual ~PictureReader() = default;
+    // False when the file is missing or not a picture.
+    virtual bool pictureSize(const std::filesystem::path& file, ScreenSize& size) = 0;
+};
+
 // The about screen, shown modally from any screen's "btnAbout".
 class AboutScreen {
 public:
@@ -156,6 +164,7 @@ struct Host {
     Clock* clock = nullptr;          // empty: the system clock (SystemClock)
     HelpViewer* help = nullptr;
     AboutScreen* about = nullptr;
+    PictureReader* pictures = nullptr;
 };
 
 }  // namespace examsim

@@ -39,17 +39,28 @@ void writeMovie(const std::filesystem::path& file, const std::string& html) {
     writeFile(file, bytes);
 }
 
-std::string sampleMovie(const std::string& name) {
+std::filesystem::path sourceDir() {
     const char* source = std::getenv("EXAMSIM_SOURCE_DIR");
-    const std::filesystem::path product = std::filesystem::path(source ? source : ".") / "product";
+    return source ? source : ".";
+}
+
+std::string sampleMovie(const std::string& name) {
+    const auto product = sourceDir() / "product";
     std::string html = readFile(product / "movies" / (name + ".html"));
-    // The shared stylesheets written in, as assembling does.
-    const std::string open = "<!-- style ", close = " -->";
-    for (std::size_t at; (at = html.find(open)) != std::string::npos;) {
-        const std::size_t end = html.find(close, at);
-        if (end == std::string::npos) break;
-        const std::string css = readFile(product / "style" / (html.substr(at + open.size(), end - at - open.size()) + ".css"));
-        html.replace(at, end + close.size() - at, "<style>\n" + css + "</style>");
+    // As assembling does: the shared stylesheets and the scripts a movie asks for are written in.
+    const struct {
+        const char *open, *folder, *extension, *before, *after;
+    } markers[] = {{"<!-- style ", "style", ".css", "<style>\n", "</style>"},
+                   {"<!-- script ", "scripts", ".js", "<script>\n", "</script>"}};
+    const std::string close = " -->";
+    for (const auto& m : markers) {
+        const std::string open = m.open;
+        for (std::size_t at; (at = html.find(open)) != std::string::npos;) {
+            const std::size_t end = html.find(close, at);
+            if (end == std::string::npos) break;
+            const std::string file = html.substr(at + open.size(), end - at - open.size()) + m.extension;
+            html.replace(at, end + close.size() - at, m.before + readFile(product / m.folder / file) + m.after);
+        }
     }
     return html;
 }

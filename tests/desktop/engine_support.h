@@ -22,7 +22,10 @@ QVariant evaluate(QWebEnginePage* page, const QString& script);
 // Writes a movie as the authoring tool stores it: runtime inlined, Windows-1252, enciphered.
 void writeMovie(const std::filesystem::path& file, const std::string& html);
 
-// The sample product's movie of that name, its shared stylesheets written in.
+// The source folder of the project.
+std::filesystem::path sourceDir();
+
+// The sample product's movie of that name, its shared stylesheets and scripts written in.
 std::string sampleMovie(const std::string& name);
 
 // An application folder with fake host services and the web environment.

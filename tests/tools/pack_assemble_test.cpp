@@ -52,7 +52,9 @@ TEST(PackTool, AssembleRefusesABadSourceNamingItAndWritesNothing) {
                           Case{"pages/good.html", "<p>page</p>", "like"},
                           Case{"files/Database/GOOD.wlb", "x", "like"},
                           Case{"files/a.html", "<head><!-- style none --></head>", "style/none.css"},
-                          Case{"help/a.htm", "<head><!-- style --></head>", "needs a name"}}) {
+                          Case{"help/a.htm", "<head><!-- style --></head>", "needs a name"},
+                          Case{"movies/a.html", "<head><!-- script none --></head>", "scripts/none.js"},
+                          Case{"movies/b.html", "<head><!-- script ../x --></head>", "needs a name"}}) {
         SCOPED_TRACE(c.file);
         TempFolder t;
         writeFile(t / "product/data/Good.xml", "<ok/>");
@@ -67,7 +69,8 @@ TEST(PackTool, AssembleRefusesABadSourceNamingItAndWritesNothing) {
 TEST(PackTool, AssembledSourcesDecipherToTheStoredFormAndMoviesCarryTheRuntime) {
     TempFolder t;
     writeFile(t / "product/data/Product.xml", "<product>\n  <sku>\xE2\x82\xAC-1</sku>\n</product>\n");
-    writeFile(t / "product/movies/about.html", "<html><head><!-- movie-runtime --></head><body></body></html>");
+    writeFile(t / "product/movies/about.html", "<html><head><!-- movie-runtime --></head><body><!-- script judge --></body></html>");
+    writeFile(t / "product/scripts/judge.js", "var judge = 1;");
     writeFile(t / "product/movies/plain.html", "<html>\n</html>\n");
     writeFile(t / "product/pages/tips.html", "<head><!-- style page --></head><p>tip</p>\n");
     writeFile(t / "product/files/Database/page.html", "<head><!-- style page --><!-- style page --></head>");
@@ -86,6 +89,8 @@ TEST(PackTool, AssembledSourcesDecipherToTheStoredFormAndMoviesCarryTheRuntime) 
     std::erase(about, '\r');
     EXPECT_THAT(about, HasSubstr(std::string(movieRuntimeScript()).substr(0, 200)));
     EXPECT_THAT(about, Not(HasSubstr("<!-- movie-runtime -->")));
+    // Logic a movie shares with its tests is written into it.
+    EXPECT_THAT(about, HasSubstr("<body><script>\nvar judge = 1;\n</script></body>"));
 }
 
 TEST(PackTool, TheSampleProductAssemblesAndEveryDataFileDeciphersToItsSource) {

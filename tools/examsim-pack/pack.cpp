@@ -1,4 +1,5 @@
 #include "pack.h"
+#include "movie_scripts.h"
 #include "page_styles.h"
 
 #include "core/ascii_case.h"
@@ -134,7 +135,7 @@ void assemble(const fs::path& product, const fs::path& appFolder, std::ostream& 
     }
     const auto movieFiles = filesWithExtension(product / "movies", ".html");
     for (const auto& f : movieFiles) {
-        std::string html = withPageStyles(readSource(f), product, f);
+        std::string html = withMovieScripts(withPageStyles(readSource(f), product, f), product, f);
         if (auto withRuntime = withMovieRuntime(html))
             html = std::move(*withRuntime);
         else

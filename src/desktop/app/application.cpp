@@ -15,6 +15,7 @@
 #include "desktop/screens/splash_window.h"
 #include "desktop/screens/startup_trace.h"
 #include "desktop/app/startup_loaders.h"
+#include "desktop/app/test_run.h"
 
 #include <QApplication>
 #include <memory>
@@ -72,6 +73,8 @@ int runApplication(int argc, char** argv) {
     XdgMailer mail;
     QtProgramControl program;
     QtScreen screen;
+    QtPictures pictures;
+    ctx.host.pictures = &pictures;
     ctx.host.messages = &boxes;
     ctx.host.links = &links;
     ctx.host.mail = &mail;
@@ -92,6 +95,7 @@ int runApplication(int argc, char** argv) {
         ctx.host.about = &about;
         traceStartup("help window");
 
+        DesktopTestRun tests(ctx, web);
         std::unique_ptr<MainWindow> main;
         ExamModeWindow* mode = nullptr;  // owned by the main window's area
         SplashSteps steps;
@@ -110,6 +114,11 @@ int runApplication(int argc, char** argv) {
             mode->logic().load();
             main = std::make_unique<MainWindow>(ctx, web, ShellTargets{&mode->logic(), &mode->logic(), mode, nullptr});
             mode->logic().targets().shell = main.get();
+            mode->logic().targets().questions = &tests;
+            mode->logic().targets().reports = &tests;
+            tests.attach(*main);
+            tests.hideMode = [&mode] { mode->hideModeScreen(); };
+            tests.showMode = [&mode] { mode->showModeScreen(); };
             mode->placeIn(*main->area());
             traceStartup("main window made");
         };

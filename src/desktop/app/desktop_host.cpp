@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -114,6 +115,14 @@ ScreenSize QtScreen::screenPixels() {
 
 void QtScreen::resetMousePointer() {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+bool QtPictures::pictureSize(const std::filesystem::path& file, ScreenSize& size) {
+    QImageReader reader(QString::fromStdString(file.string()));
+    const QSize s = reader.size();
+    if (!s.isValid()) return false;
+    size = {s.width(), s.height()};
+    return true;
 }
 
 }  // namespace examsim

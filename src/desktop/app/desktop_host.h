@@ -45,6 +45,11 @@ public:
     [[noreturn]] void endProgram(int exitCode) override;
 };
 
+class QtPictures : public PictureReader {
+public:
+    bool pictureSize(const std::filesystem::path& file, ScreenSize& size) override;
+};
+
 class QtScreen : public ScreenServices {
 public:
     ScreenSize screenPixels() override;

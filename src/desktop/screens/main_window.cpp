@@ -156,6 +156,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     QMdiSubWindow* child = area_->activeSubWindow();
+    if (child && child->widget() && child->widget()->property("fillsItself").toBool()) return;
     QWidget* movie = child ? child->findChild<QWidget*>("objSwf") : nullptr;
     if (!movie) return;
     const double twips = 1440.0 / logicalDpiX();

@@ -1,0 +1,53 @@
+#pragma once
+#include "screens/main_window_screen.h"
+#include "screens/question_screen.h"
+#include "screens/report_screen.h"
+#include "screens/test_run_peers.h"
+
+#include <functional>
+#include <memory>
+
+namespace examsim {
+
+struct AppContext;
+class ExhibitViewers;
+class MainWindow;
+class QuestionScreenWindow;
+class WebEnvironment;
+
+// Plays tests on the question screen, created by the first start; starts the
+// standard tests of the main window's menus until the mode screen does.
+class DesktopTestRun : public QuestionScreen, public TestLauncher, public ModeScreenReturn, public ReportScreen {
+public:
+    DesktopTestRun(AppContext& ctx, WebEnvironment& web);
+    ~DesktopTestRun() override;
+
+    // The frame the question screen opens in; set before the first start.
+    void attach(MainWindow& main) { main_ = &main; }
+
+    bool startTest(const std::string& name) override;
+    void openQuestionScreen(const std::string& modeLabel) override;
+    void showQuestionScreen(bool resumed) override;
+    void showModeScreen() override;
+    // Until the report screen exists: the score in a box, then the mode screen.
+    void showReport() override;
+    void showBookmarkExplanations() override { showReport(); }
+
+    // The mode screen's window, once there is one.
+    std::function<void()> hideMode;
+    std::function<void()> showMode;
+    ReportScreen* report = nullptr;
+    DragDropScreen* dragDrop = nullptr;
+
+    QuestionScreenWindow* questionScreen() const { return question_; }
+    ExhibitViewers& exhibits() { return *exhibits_; }
+
+private:
+    AppContext& ctx_;
+    WebEnvironment& web_;
+    MainWindow* main_ = nullptr;
+    QuestionScreenWindow* question_ = nullptr;
+    std::unique_ptr<ExhibitViewers> exhibits_;
+};
+
+}  // namespace examsim

@@ -1,0 +1,94 @@
+#include "desktop/screens/question_window.h"
+
+#include "core/app_context.h"
+#include "core/links.h"
+#include "desktop/movie/movie_player.h"
+#include "desktop/screens/finish_dialog_window.h"
+#include "desktop/screens/main_window.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QResizeEvent>
+
+namespace examsim {
+namespace {
+
+double twipsPerPixel(const QWidget* w) { return 1440.0 / w->logicalDpiY(); }
+
+TestRunPeers withWindow(TestRunPeers peers, QuestionWindow* window, FinishDialogs* finish) {
+    peers.window = window;
+    peers.finish = finish;
+    return peers;
+}
+
+}  // namespace
+
+QuestionScreenWindow::QuestionScreenWindow(AppContext& ctx, WebEnvironment& web, MainWindow& main, TestRunPeers peers)
+    : ctx_(ctx), main_(main), logic_(ctx, withWindow(peers, this, this)) {
+    setObjectName("frmQuestion");
+    // The main window leaves this movie alone: the screen fills itself.
+    setProperty("fillsItself", true);
+    player_ = new MoviePlayer(web, [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, this);
+    logic_.attachMovie(*player_);
+    player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
+    sub_ = main.area()->addSubWindow(this, Qt::FramelessWindowHint);
+    sub_->setObjectName("frmQuestionFrame");
+    sub_->setOption(QMdiSubWindow::RubberBandResize, false);
+    logic_.load();
+    sub_->hide();
+}
+
+bool QuestionScreenWindow::isOpen() const { return sub_->isVisible(); }
+
+void QuestionScreenWindow::open() {
+    setWindowTitle(QString());
+    sub_->showMaximized();
+    main_.area()->setActiveSubWindow(sub_);
+    placeMovie();
+    logic_.activate(static_cast<int>(player_->height() * twipsPerPixel(this)));
+    player_->setFocus();
+}
+
+void QuestionScreenWindow::placeMovie() {
+    // A maximised child sits at the top of the frame: its movie starts at 0.
+    const int top = frmQuestion::movieTop(static_cast<int>(sub_->y() * twipsPerPixel(this)), 0);
+    player_->setGeometry(0, static_cast<int>(top / twipsPerPixel(this)), width(), height());
+}
+
+void QuestionScreenWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (sub_ && sub_->isVisible() && !sub_->isMaximized()) sub_->showMaximized();
+    placeMovie();
+}
+
+void QuestionScreenWindow::hideQuestionScreen() {
+    if (finish_) closeFinish();
+    sub_->hide();
+    // The File menu is off only while a test is on screen.
+    main_.logic().setEntryEnabled("mnuFile", true);
+    main_.sync();
+}
+
+void QuestionScreenWindow::disableFileMenu() {
+    main_.logic().setEntryEnabled("mnuFile", false);
+    main_.sync();
+}
+
+void QuestionScreenWindow::showFinish(ReplyTarget& parent, const FinishFlags& flags) {
+    FinishDialogWindow dialog(parent, flags, this);
+    finish_ = &dialog;
+    QMetaObject::invokeMethod(this, [this, d = QPointer<FinishDialogWindow>(&dialog)] {
+        if (d) emit finishShown(d);
+    }, Qt::QueuedConnection);
+    dialog.exec();
+}
+
+void QuestionScreenWindow::closeFinish() {
+    if (QPointer<FinishDialogWindow> d = finish_) {
+        finish_ = nullptr;
+        d->close();
+    }
+}
+
+}  // namespace examsim
