@@ -2,7 +2,9 @@
 #include "core/xml.h"
 #include "desktop/screens/instruction_window.h"
 #include "desktop/screens/main_window.h"
+#include "screens/instruction_contract.h"
 #include "engine_support.h"
+#include "window_input.h"
 
 #include <QCheckBox>
 #include <QMdiArea>
@@ -72,6 +74,24 @@ TEST_F(Instructions, CancelAndTheCloseBoxStopTheStartAndStoreNothing) {
     w.close();
     EXPECT_TRUE(main.instructionCancelled);
     EXPECT_EQ(storedShow(), "(not stored)");
+}
+
+// Escape while reading, or the window manager's close, cancel as the close box
+// does: the test does not start and the choice is not stored.
+TEST_F(Instructions, EscapeAndTheWindowManagersCloseCancelTheStart) {
+    for (CloseWay way : kCloseWays) {
+        MainWindow window(e.ctx, e.web, {});
+        window.show();
+        whenShown(instruction_contract::kScreen, [way](QWidget& w) {
+            auto& dialog = static_cast<InstructionWindow&>(w);
+            waitUntil([&] { return dialog.web()->page()->title() == "Test Instructions"; });
+            dialog.chkDontshow()->setChecked(true);
+            dialog.web()->setFocus();
+            closeBy(dialog, way);
+        });
+        EXPECT_FALSE(window.logic().instructionsAccepted()) << describe(way) << " started the test";
+        EXPECT_EQ(storedShow(), "(not stored)") << describe(way);
+    }
 }
 
 // The active screen's movie follows the frame: 200 twips narrower, and 220

@@ -22,7 +22,7 @@ const char* kNoPicture =
 
 ExhibitWindow::ExhibitWindow(AppContext& ctx, WebEnvironment& web, const std::string& picturePath,
                              const std::string& caption, QWidget* owner)
-    : QDialog(owner), logic_(ctx) {
+    : ScreenDialog(owner), logic_(ctx) {
     setObjectName("frmExhibit");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -47,7 +47,7 @@ ExhibitWindow::ExhibitWindow(AppContext& ctx, WebEnvironment& web, const std::st
 }
 
 void ExhibitWindow::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
+    ScreenDialog::resizeEvent(event);
     const double twips = 1440.0 / logicalDpiX();
     const auto l = frmExhibit::resizeLayout(isMinimized(), static_cast<int>(width() * twips), static_cast<int>(height() * twips));
     if (!l) return;

@@ -1,8 +1,8 @@
 #pragma once
+#include "desktop/screens/screen_dialog.h"
 #include "screens/exhibit_screen.h"
 #include "screens/test_run_peers.h"
 
-#include <QDialog>
 #include <QPointer>
 
 class QPushButton;
@@ -13,7 +13,7 @@ namespace examsim {
 class WebEnvironment;
 
 // frmExhibit's window: the picture in a web view, a close button, not modal.
-class ExhibitWindow : public QDialog {
+class ExhibitWindow : public ScreenDialog {
     Q_OBJECT
 public:
     ExhibitWindow(AppContext& ctx, WebEnvironment& web, const std::string& picturePath, const std::string& caption,
@@ -24,6 +24,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeBox() override {}
 
 private:
     frmExhibit logic_;

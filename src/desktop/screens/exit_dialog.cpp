@@ -10,10 +10,9 @@
 
 namespace examsim {
 
-ExitDialog::ExitDialog(AppContext& ctx, QWidget* owner) : QDialog(owner), logic_(ctx) {
+ExitDialog::ExitDialog(AppContext& ctx, QWidget* owner) : ScreenDialog(owner), logic_(ctx) {
     setObjectName(message_dialog_contract::kScreen);
     setWindowTitle(QString::fromStdString(logic_.caption()));
-    setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout();
     auto* icon = new QLabel(this);
@@ -24,21 +23,10 @@ ExitDialog::ExitDialog(AppContext& ctx, QWidget* owner) : QDialog(owner), logic_
     text->setMinimumWidth(300);
     row->addWidget(text, 1);
     layout->addLayout(row);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    yes_ = new QPushButton(frmMsg::kYes, this);
-    yes_->setObjectName(message_dialog_contract::control::Yes);
-    no_ = new QPushButton(frmMsg::kNo, this);
-    no_->setObjectName(message_dialog_contract::control::No);
+    yes_ = answerButton(frmMsg::kYes, message_dialog_contract::control::Yes, Accepted, [this] { logic_.cmdYes(); });
+    no_ = answerButton(frmMsg::kNo, message_dialog_contract::control::No, Rejected, [this] { logic_.cmdNo(); });
     no_->setDefault(true);
-    buttons->addWidget(yes_);
-    buttons->addWidget(no_);
-    layout->addLayout(buttons);
-    connect(yes_, &QPushButton::clicked, this, [this] { logic_.cmdYes(); });
-    connect(no_, &QPushButton::clicked, this, [this] {
-        logic_.cmdNo();
-        reject();
-    });
+    layout->addLayout(buttonRow({yes_, no_}));
 }
 
 }  // namespace examsim

@@ -2,9 +2,7 @@
 
 #include "screens/finish_dialog_contract.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,10 +16,9 @@ QString label(const std::string& caption) { return QString::fromStdString(captio
 }  // namespace
 
 FinishDialogWindow::FinishDialogWindow(ReplyTarget& parent, const FinishFlags& flags, QWidget* owner)
-    : QDialog(owner) {
+    : ScreenDialog(owner) {
     setObjectName(finish_dialog_contract::kScreen);
     setWindowTitle(frmQueOptbox::kCaption);
-    setModal(true);
     logic_.SetParent(parent);
     logic_.load(flags);
 
@@ -47,30 +44,11 @@ FinishDialogWindow::FinishDialogWindow(ReplyTarget& parent, const FinishFlags& f
         grid->addWidget(description, i, 1, Qt::AlignTop);
     }
     layout->addLayout(grid);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch();
-    yes_ = new QPushButton(frmQueOptbox::kOk, this);
-    yes_->setObjectName(finish_dialog_contract::control::Yes);
+    yes_ = answerButton(frmQueOptbox::kOk, finish_dialog_contract::control::Yes, Accepted, [this] { logic_.cmdYes(); });
     yes_->setDefault(true);
-    no_ = new QPushButton(frmQueOptbox::kCancel, this);
-    no_->setObjectName(finish_dialog_contract::control::No);
+    no_ = answerButton(frmQueOptbox::kCancel, finish_dialog_contract::control::No, Rejected, [this] { logic_.cmdNo(); });
     no_->setEnabled(logic_.cancelEnabled());
-    buttons->addWidget(yes_);
-    buttons->addWidget(no_);
-    layout->addLayout(buttons);
-    connect(yes_, &QPushButton::clicked, this, [this] {
-        logic_.cmdYes();
-        accept();
-    });
-    connect(no_, &QPushButton::clicked, this, [this] {
-        logic_.cmdNo();
-        reject();
-    });
-}
-
-void FinishDialogWindow::closeEvent(QCloseEvent* event) {
-    if (!logic_.closed()) logic_.closeBox();
-    QDialog::closeEvent(event);
+    layout->addLayout(buttonRow({yes_, no_}));
 }
 
 }  // namespace examsim

@@ -1,7 +1,7 @@
 #pragma once
+#include "desktop/screens/screen_dialog.h"
 #include "screens/finish_dialog.h"
 
-#include <QDialog>
 #include <array>
 
 class QRadioButton;
@@ -11,7 +11,7 @@ class QPushButton;
 namespace examsim {
 
 // The finish dialog's window; the answer goes to the parent's iReply.
-class FinishDialogWindow : public QDialog {
+class FinishDialogWindow : public ScreenDialog {
     Q_OBJECT
 public:
     FinishDialogWindow(ReplyTarget& parent, const FinishFlags& flags, QWidget* owner = nullptr);
@@ -21,7 +21,7 @@ public:
     QPushButton* cmdNo() { return no_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void closeBox() override { logic_.closeBox(); }
 
 private:
     frmQueOptbox logic_;

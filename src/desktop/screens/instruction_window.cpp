@@ -7,7 +7,6 @@
 #include "screens/instruction_contract.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -19,10 +18,9 @@ namespace examsim {
 namespace control = instruction_contract::control;
 
 InstructionWindow::InstructionWindow(AppContext& ctx, InstructionTarget& parent, WebEnvironment& web, QWidget* owner)
-    : QDialog(owner), ctx_(ctx), logic_(ctx, parent) {
+    : ScreenDialog(owner), logic_(ctx, parent) {
     setObjectName(instruction_contract::kScreen);
     setWindowTitle("Exam Instructions");
-    setModal(true);
     resize(static_cast<int>(640 * ctx.horizontalScale), static_cast<int>(520 * ctx.verticalScale));
 
     auto* layout = new QVBoxLayout(this);
@@ -39,11 +37,9 @@ InstructionWindow::InstructionWindow(AppContext& ctx, InstructionTarget& parent,
     auto* row = new QHBoxLayout(frame);
     dontShow_ = new QCheckBox(frmInstruction::kDontShow, frame);
     dontShow_->setObjectName(control::DontShow);
-    ok_ = new QPushButton("OK", frame);
-    ok_->setObjectName(control::Ok);
+    ok_ = answerButton("OK", control::Ok, Accepted, [this] { logic_.cmdOk(dontShow_->isChecked()); });
     ok_->setDefault(true);
-    cancel_ = new QPushButton("Cancel", frame);
-    cancel_->setObjectName(control::Cancel);
+    cancel_ = answerButton("Cancel", control::Cancel, Rejected, [this] { logic_.cmdCancel(); });
     row->addWidget(dontShow_);
     row->addStretch();
     row->addWidget(ok_);
@@ -51,26 +47,9 @@ InstructionWindow::InstructionWindow(AppContext& ctx, InstructionTarget& parent,
     row->addWidget(cancel_);
     layout->addWidget(frame);
 
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        answered_ = true;
-        logic_.cmdOk(dontShow_->isChecked());
-        accept();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        answered_ = true;
-        logic_.cmdCancel();
-        reject();
-    });
-
     const auto page = logic_.page();
     view_->setUrl(page ? appUrl(ctx.paths, *page) : QUrl("about:blank"));
     computeScreenScale(ctx);
-}
-
-void InstructionWindow::closeEvent(QCloseEvent* event) {
-    if (!answered_) logic_.closeBox();
-    answered_ = true;
-    QDialog::closeEvent(event);
 }
 
 }  // namespace examsim

@@ -1,7 +1,6 @@
 #pragma once
+#include "desktop/screens/screen_dialog.h"
 #include "screens/instruction_dialog.h"
-
-#include <QDialog>
 
 class QCheckBox;
 class QPushButton;
@@ -12,7 +11,7 @@ namespace examsim {
 class WebEnvironment;
 
 // frmInstruction's window: the instructions page, the check box, OK and Cancel.
-class InstructionWindow : public QDialog {
+class InstructionWindow : public ScreenDialog {
     Q_OBJECT
 public:
     InstructionWindow(AppContext& ctx, InstructionTarget& parent, WebEnvironment& web, QWidget* owner = nullptr);
@@ -22,16 +21,14 @@ public:
     QWebEngineView* web() { return view_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void closeBox() override { logic_.closeBox(); }
 
 private:
-    AppContext& ctx_;
     frmInstruction logic_;
     QWebEngineView* view_;
     QCheckBox* dontShow_;
     QPushButton* ok_;
     QPushButton* cancel_;
-    bool answered_ = false;
 };
 
 }  // namespace examsim

@@ -43,10 +43,9 @@ private:
 }  // namespace
 
 ObjectiveGridWindow::ObjectiveGridWindow(AppContext& ctx, WebEnvironment& web, TestLauncher& tests, QWidget* owner)
-    : QDialog(owner), ctx_(ctx), logic_(ctx, tests) {
+    : ScreenDialog(owner), ctx_(ctx), logic_(ctx, tests) {
     setObjectName("frmPGrid");
     setWindowTitle(frmPGrid::kCaption);
-    setModal(true);
     resize(static_cast<int>(760 * std::max(1.0f, ctx.horizontalScale)), static_cast<int>(560 * std::max(1.0f, ctx.verticalScale)));
     auto* layout = new QVBoxLayout(this);
     web_ = new QWebEngineView(this);
@@ -61,8 +60,7 @@ ObjectiveGridWindow::ObjectiveGridWindow(AppContext& ctx, WebEnvironment& web, T
     start_->setDefault(true);
     reset_ = new QPushButton("&Reset", this);
     reset_->setObjectName("cmd_reset");
-    cancel_ = new QPushButton("Cancel", this);
-    cancel_->setObjectName("cmd_Cancel");
+    cancel_ = answerButton("Cancel", "cmd_Cancel", Rejected, [this] { logic_.cmd_Cancel(); });
     buttons->addWidget(start_);
     buttons->addWidget(reset_);
     buttons->addWidget(cancel_);
@@ -70,10 +68,6 @@ ObjectiveGridWindow::ObjectiveGridWindow(AppContext& ctx, WebEnvironment& web, T
     connect(start_, &QPushButton::clicked, this, &ObjectiveGridWindow::start);
     connect(reset_, &QPushButton::clicked, this, [this] {
         if (logic_.cmd_reset()) showPage();
-    });
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        logic_.cmd_Cancel();
-        reject();
     });
 }
 
@@ -99,7 +93,7 @@ void ObjectiveGridWindow::start() {
         FormSnapshot form(QJsonDocument::fromJson(result.toString().toUtf8()).object());
         const bool built = logic_.cmd_Start(form);
         emit started(built);
-        if (logic_.closed()) accept();
+        if (logic_.closed()) answer(Accepted);
     });
 }
 

@@ -1,7 +1,6 @@
 #pragma once
+#include "desktop/screens/screen_dialog.h"
 #include "screens/objective_grid.h"
-
-#include <QDialog>
 
 class QPushButton;
 class QWebEngineView;
@@ -11,7 +10,7 @@ namespace examsim {
 class WebEnvironment;
 
 // frmPGrid's window: the grid page and the buttons Start, Reset and Cancel.
-class ObjectiveGridWindow : public QDialog {
+class ObjectiveGridWindow : public ScreenDialog {
     Q_OBJECT
 public:
     ObjectiveGridWindow(AppContext& ctx, WebEnvironment& web, TestLauncher& tests, QWidget* owner = nullptr);
@@ -25,6 +24,10 @@ public:
 
     // Shows the page; false when the product has none (the user was told).
     bool openPage();
+
+protected:
+    // The close box cancels, as Cancel does.
+    void closeBox() override { logic_.cmd_Cancel(); }
 
 signals:
     // A start has been decided, built or not.

@@ -48,7 +48,8 @@ new QWebChannel(qt.webChannelTransport, function (ch) {
 }  // namespace
 
 PageViewerWindow::PageViewerWindow(std::unique_ptr<PageViewer> logic, AppContext& ctx, WebEnvironment& web, QWidget* owner)
-    : QDialog(owner), ctx_(ctx), logic_(std::move(logic)) {
+    : ScreenDialog(owner), ctx_(ctx), logic_(std::move(logic)) {
+    setModal(false);
     setWindowTitle(QString::fromStdString(logic_->caption));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(static_cast<int>(860 * std::max(1.0f, ctx.horizontalScale)), static_cast<int>(640 * std::max(1.0f, ctx.verticalScale)));
@@ -126,7 +127,7 @@ void PageViewerWindow::done(int result) {
         unloaded_ = true;
         logic_->unload();
     }
-    QDialog::done(result);
+    ScreenDialog::done(result);
 }
 
 }  // namespace examsim

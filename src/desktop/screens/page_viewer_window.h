@@ -1,7 +1,7 @@
 #pragma once
+#include "desktop/screens/screen_dialog.h"
 #include "screens/page_viewer.h"
 
-#include <QDialog>
 #include <QPrinter>
 #include <memory>
 
@@ -16,7 +16,7 @@ class WebEnvironment;
 // The window of a page viewer (frmPrint, frmBrowser): the page, the print
 // button at the top right, the copyright line and OK at the bottom. It loads
 // when shown and unloads when it closes.
-class PageViewerWindow : public QDialog {
+class PageViewerWindow : public ScreenDialog {
     Q_OBJECT
 public:
     ~PageViewerWindow() override;
@@ -39,6 +39,8 @@ signals:
 protected:
     PageViewerWindow(std::unique_ptr<PageViewer> logic, AppContext& ctx, WebEnvironment& web, QWidget* owner);
     void done(int result) override;
+    // Nothing of its own: closed any way, it unloads in done.
+    void closeBox() override {}
 
 private:
     void attachHints();
