@@ -21,12 +21,13 @@ inline constexpr const char* Resolution = movie_contract::var::Resolution;
 namespace button {
 inline constexpr const char* Utp = movie_contract::button::Utp;
 inline constexpr const char* EmailSupport = "emailsupport";
+inline constexpr const char* Close = "btnClose";  // the window's own close button
 }  // namespace button
 
 inline constexpr std::array kVariables{var::TestName,         var::CopyRight, var::EmailSupport, var::CompanyName,
                                        var::SimulatorVersion, var::Resolution};
 inline constexpr std::array kCommands{movie_contract::command::ButtonClick};
-inline constexpr std::array kButtons{button::Utp, button::EmailSupport};
+inline constexpr std::array kButtons{button::Utp, button::EmailSupport, button::Close};
 inline constexpr std::array<int, 0> kFrames{};
 
 inline constexpr ScreenContract kContract{kScreen, kMovieFile, "about.html", kVariables, kCommands, kButtons, kFrames};

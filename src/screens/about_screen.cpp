@@ -13,6 +13,7 @@ frmAbout::frmAbout(AppContext& ctx) : MovieScreen(ctx) {
     forgetCommand(movie_contract::command::Kill);
     onButton(c::button::Utp, [this] { openLink(ctx_, featureLink_); });
     onButton(c::button::EmailSupport, [this] { sendMail(ctx_, supportAddress_, "", ""); });
+    onButton(c::button::Close, [this] { closeWindow(); });
 }
 
 void frmAbout::load() {

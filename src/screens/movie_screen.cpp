@@ -57,6 +57,14 @@ void MovieScreen::FSCommand(const std::string& command, const std::string& args)
     if (auto c = commands_.find(command); c != commands_.end()) c->second(args);
 }
 
+void MovieScreen::showHelp() {
+    if (auto b = buttons_.find(movie_contract::button::Help); b != buttons_.end()) {
+        b->second();
+        return;
+    }
+    if (ctx_.host.help) ctx_.host.help->showTopic(productHelpFile(ctx_), kHelpTopic);
+}
+
 void MovieScreen::addHelpButton(std::function<std::filesystem::path()> helpFile) {
     onButton(movie_contract::button::Help, [this, helpFile = std::move(helpFile)] {
         if (ctx_.host.help) ctx_.host.help->showTopic(helpFile(), kHelpTopic);
@@ -92,6 +100,10 @@ void MovieScreen::handToMovie(const std::string& name) { ctx_.handedToMovies.ins
 
 void MovieScreen::set(const std::string& name, const std::string& value) {
     if (movie_) movie_->SetVariable(name, value);
+}
+
+void MovieScreen::closeWindow() {
+    if (window_) window_->closeWindow();
 }
 
 }  // namespace examsim

@@ -34,6 +34,13 @@ std::string blankIfEmpty(const std::string& text);
 // application folder + "\" + the product's help uri + "\Help.chm".
 std::filesystem::path productHelpFile(const AppContext& ctx);
 
+// The window a screen's movie plays in, as the screen's logic sees it.
+class ScreenWindow {
+public:
+    virtual ~ScreenWindow() = default;
+    virtual void closeWindow() = 0;
+};
+
 class MovieScreen {
 public:
     using Button = std::function<void()>;
@@ -45,12 +52,17 @@ public:
     MovieScreen& operator=(const MovieScreen&) = delete;
 
     void attachMovie(Movie& movie) { movie_ = &movie; }
+    void attachWindow(ScreenWindow& window) { window_ = &window; }
     bool hasMovie() const { return movie_ != nullptr; }
     Movie& movie() { return *movie_; }
 
     // The movie's command event. Names compare exactly; the first match
     // decides and a name that matches nothing is ignored.
     virtual void FSCommand(const std::string& command, const std::string& args);
+
+    // The help key: what the screen's "btnHelp" does, or the product's help
+    // topic on a screen without one.
+    void showHelp();
 
 protected:
     void onButton(const std::string& name, Button action) { buttons_[name] = std::move(action); }
@@ -71,11 +83,14 @@ protected:
     void handToMovie(const std::string& name);
 
     void set(const std::string& name, const std::string& value);
+    // Closes the screen's window, when it has one.
+    void closeWindow();
 
     AppContext& ctx_;
 
 private:
     Movie* movie_ = nullptr;
+    ScreenWindow* window_ = nullptr;
     std::map<std::string, Button> buttons_;
     std::map<std::string, Command> commands_;
 };

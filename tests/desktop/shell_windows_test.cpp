@@ -1,7 +1,11 @@
 #include "core/data_file.h"
 #include "core/xml.h"
+#include "desktop/movie/movie_player.h"
+#include "desktop/screens/about_window.h"
 #include "desktop/screens/instruction_window.h"
 #include "desktop/screens/main_window.h"
+#include "desktop/screens/movie_window.h"
+#include "screens/about_contract.h"
 #include "screens/instruction_contract.h"
 #include "engine_support.h"
 #include "window_input.h"
@@ -23,6 +27,21 @@ namespace {
 const char* kProduct =
     "<product><product-name>Network Essentials</product-name><help uri='Help'/>"
     "<examinstruction show='true'/><test_instructions uri='Database'>instructions.html</test_instructions></product>";
+
+using Shown = std::pair<std::filesystem::path, std::string>;
+
+// A screen of the main window whose help button opens a help file of its own.
+class HelpProbe : public MovieWindow {
+public:
+    HelpProbe(AppContext& ctx, WebEnvironment& web) : MovieWindow(ctx, web), logic_(ctx) { attach(logic_); }
+
+private:
+    struct Logic : MovieScreen {
+        explicit Logic(AppContext& ctx) : MovieScreen(ctx) {
+            addHelpButton([] { return std::filesystem::path("probe.chm"); });
+        }
+    } logic_;
+};
 
 struct Instructions : ::testing::Test {
     Engine e;
@@ -92,6 +111,44 @@ TEST_F(Instructions, EscapeAndTheWindowManagersCloseCancelTheStart) {
         EXPECT_FALSE(window.logic().instructionsAccepted()) << describe(way) << " started the test";
         EXPECT_EQ(storedShow(), "(not stored)") << describe(way);
     }
+}
+
+// F1 opens the help of the screen in front, as its "btnHelp" would: the
+// active screen of the main window, the main window's own help without one,
+// the help of the window that opened a dialog, the about window's.
+TEST_F(Instructions, TheHelpKeyOpensTheHelpOfTheWindowInFront) {
+    writeMovie(e.folder / "about.wlb", sampleMovie("about"));
+    const Shown productHelp{e.folder / "Help" / "Help.chm", kHelpTopic};
+    MainWindow window(e.ctx, e.web, {});
+    window.show();
+
+    pressKey(window, Qt::Key_F1);
+    EXPECT_EQ(e.host.help.shown, std::vector<Shown>{productHelp}) << "the main window";
+
+    auto* screen = new HelpProbe(e.ctx, e.web);
+    QMdiSubWindow* frame = window.area()->addSubWindow(screen);
+    frame->show();
+    window.area()->setActiveSubWindow(frame);
+    pressKey(window, Qt::Key_F1);
+    EXPECT_EQ(e.host.help.shown.back(), Shown("probe.chm", kHelpTopic)) << "the main window's active screen";
+    delete frame;
+    e.host.help.shown.clear();
+
+    whenShown(instruction_contract::kScreen, [](QWidget& w) {
+        pressKey(w, Qt::Key_F1);
+        closeBy(w, CloseWay::EscapeKey);
+    });
+    window.logic().instructionsAccepted();
+    EXPECT_EQ(e.host.help.shown, std::vector<Shown>{productHelp}) << "a dialog asks the window that opened it";
+
+    AboutWindow about(e.ctx, e.web, &window);
+    whenShown(about_contract::kScreen, [&](QWidget& w) {
+        ASSERT_TRUE(waitUntil([&] { return about.player().isDrawn(); }));
+        pressKey(w, Qt::Key_F1);
+        closeBy(w, CloseWay::EscapeKey);
+    });
+    about.exec();
+    EXPECT_EQ(e.host.help.shown, std::vector<Shown>(2, productHelp)) << "the about window";
 }
 
 // The active screen's movie follows the frame: 200 twips narrower, and 220

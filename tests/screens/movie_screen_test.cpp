@@ -47,6 +47,21 @@ TEST_F(ScreenBase, DispatchesExactNamesAndIgnoresTheRest) {
     EXPECT_TRUE(host.messages.shown.empty());
 }
 
+// F1: what "btnHelp" does on a screen that has one, the product's help on
+// one that has none, nothing without a help viewer.
+TEST_F(ScreenBase, TheHelpKeyDoesWhatTheScreensHelpButtonDoes) {
+    parseXml(ctx.productDoc, "<product><help uri='Help'/></product>");
+    Screen withButton(ctx);
+    withButton.showHelp();
+    MovieScreen plain(ctx);
+    plain.showHelp();
+    using Shown = std::pair<std::filesystem::path, std::string>;
+    EXPECT_EQ(host.help.shown, (std::vector<Shown>{{"h.chm", kHelpTopic}, {t / "Help" / "Help.chm", kHelpTopic}}));
+    ctx.host.help = nullptr;
+    plain.showHelp();
+    EXPECT_EQ(host.help.shown.size(), 2u);
+}
+
 TEST_F(ScreenBase, KillDeletesOnlyTheFilesHandedToAMovie) {
     const std::vector<std::string> stores{"MainReport.wlb", "savedexam", "bookmark.wlb", "Product.wlb", "Answers.wlb", "custom.wlb"};
     for (const std::string& name : stores) writeFile(t / "Database" / name, "x");

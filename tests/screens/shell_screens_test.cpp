@@ -190,7 +190,7 @@ TEST_F(Shell, InstructionDialogStoresTheShowChoice) {
     EXPECT_FALSE(d.page());  // outside the application folder
 }
 
-TEST_F(Shell, AboutScreenSendsItsTextsAndHandlesItsTwoButtons) {
+TEST_F(Shell, AboutScreenSendsItsTextsAndHandlesItsButtons) {
     std::string html = "<html><head></head></html>";
     ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
     writeFile(t / "about.wlb", html);
@@ -213,4 +213,14 @@ TEST_F(Shell, AboutScreenSendsItsTextsAndHandlesItsTwoButtons) {
     about.FSCommand(movie_contract::command::ButtonClick, about::button::Utp);
     about.FSCommand(movie_contract::command::ButtonClick, about::button::EmailSupport);
     EXPECT_EQ(host.links.opened, (std::vector<std::string>{"https://example.org/utp", "mailto:"}));
+
+    // Its own close button closes its window.
+    struct Window : ScreenWindow {
+        void closeWindow() override { ++closed; }
+        int closed = 0;
+    } window;
+    about.FSCommand(movie_contract::command::ButtonClick, about::button::Close);  // no window: nothing to close
+    about.attachWindow(window);
+    about.FSCommand(movie_contract::command::ButtonClick, about::button::Close);
+    EXPECT_EQ(window.closed, 1);
 }

@@ -23,20 +23,32 @@ std::optional<QByteArray> ChmFile::read(const QString& path) const {
     return bytes;
 }
 
-QString ChmFile::firstPage() const {
+QString ChmFile::firstEndingWith(const QStringList& suffixes) const {
     if (!handle_) return {};
-    QString found;
+    struct Search {
+        const QStringList& suffixes;
+        QString found;
+    } search{suffixes, {}};
     chm_enumerate(handle_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES,
                   [](chmFile*, chmUnitInfo* ui, void* ctx) {
+                      auto& s = *static_cast<Search*>(ctx);
                       const QString p = QString::fromUtf8(ui->path);
-                      if (p.endsWith(".htm", Qt::CaseInsensitive) || p.endsWith(".html", Qt::CaseInsensitive)) {
-                          *static_cast<QString*>(ctx) = p;
-                          return CHM_ENUMERATOR_SUCCESS;
-                      }
+                      for (const QString& suffix : s.suffixes)
+                          if (p.endsWith(suffix, Qt::CaseInsensitive)) {
+                              s.found = p;
+                              return CHM_ENUMERATOR_SUCCESS;
+                          }
                       return CHM_ENUMERATOR_CONTINUE;
                   },
-                  &found);
-    return found;
+                  &search);
+    return search.found;
+}
+
+QString ChmFile::firstPage() const { return firstEndingWith({".htm", ".html"}); }
+
+QByteArray ChmFile::contents() const {
+    const QString sitemap = firstEndingWith({".hhc"});
+    return sitemap.isEmpty() ? QByteArray() : read(sitemap).value_or(QByteArray());
 }
 
 }  // namespace examsim

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <optional>
 
@@ -21,8 +22,13 @@ public:
     std::optional<QByteArray> read(const QString& path) const;
     // The first page of the file, for a topic that is not there.
     QString firstPage() const;
+    // The table of contents (the .hhc sitemap); empty when there is none.
+    QByteArray contents() const;
 
 private:
+    // The path of the first object whose name ends with one of the suffixes.
+    QString firstEndingWith(const QStringList& suffixes) const;
+
     chmFile* handle_;
 };
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "desktop/screens/help_key.h"
 #include "screens/exam_mode_screen.h"
 #include "screens/page_viewers.h"
 
@@ -16,7 +17,7 @@ class WebEnvironment;
 
 // frmExamMode's window: the mode movie, a screen of the main window. It opens
 // the objective grid and the page viewers for the screen's logic.
-class ExamModeWindow : public QWidget, public ModeWindow, public PageViewers, public HtmlViewer {
+class ExamModeWindow : public QWidget, public ModeWindow, public PageViewers, public HtmlViewer, public HelpKeyTarget {
     Q_OBJECT
 public:
     // The height of the movie's brand band at the top, in pixels.
@@ -37,6 +38,7 @@ public:
     void showPrintablePage(const std::filesystem::path& document, const std::string& caption) override;
     // The main window's quick revision notes, modally.
     void showModal(const std::filesystem::path& page) override;
+    void helpKey() override { logic_.showHelp(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -72,6 +72,15 @@ MainWindow::MainWindow(AppContext& ctx, WebEnvironment& web, ShellTargets target
     }
     logic_.activate();
     sync();
+    addHelpKey(*this, *this);
+}
+
+void MainWindow::helpKey() {
+    const QMdiSubWindow* child = area_->activeSubWindow();
+    if (auto* screen = child ? dynamic_cast<HelpKeyTarget*>(child->widget()) : nullptr)
+        screen->helpKey();
+    else
+        logic_.menuCommand(main_window_contract::menu::Content);
 }
 
 void MainWindow::buildMenus() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "desktop/screens/help_key.h"
 #include "screens/exam_mode_screen.h"
 #include "screens/main_window_screen.h"
 
@@ -13,7 +14,7 @@ namespace examsim {
 class WebEnvironment;
 
 // frmMDIMain's window: the menu bar over the area the screens open in.
-class MainWindow : public QMainWindow, public ShellDialogs, public ShellEntries {
+class MainWindow : public QMainWindow, public ShellDialogs, public ShellEntries, public HelpKeyTarget {
     Q_OBJECT
 public:
     MainWindow(AppContext& ctx, WebEnvironment& web, ShellTargets targets);
@@ -26,6 +27,8 @@ public:
     void confirmExit() override;
     bool instructionsAccepted() override;
     void setMenuEntryEnabled(const std::string& name, bool enabled) override;
+    // F1: the help of the active screen, or the help's contents without one.
+    void helpKey() override;
 
     // Re-reads the menus' states and the caption from the logic.
     void sync();

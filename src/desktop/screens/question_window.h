@@ -1,5 +1,6 @@
 #pragma once
 #include "desktop/screens/finish_dialog_window.h"
+#include "desktop/screens/help_key.h"
 #include "screens/question_screen.h"
 
 #include <QPointer>
@@ -15,7 +16,7 @@ class WebEnvironment;
 
 // frmQuestion's window: a maximised child of the main window whose movie
 // fills it, and the finish dialog it opens.
-class QuestionScreenWindow : public QWidget, public QuestionWindow, public FinishDialogs {
+class QuestionScreenWindow : public QWidget, public QuestionWindow, public FinishDialogs, public HelpKeyTarget {
     Q_OBJECT
 public:
     // peers.window and peers.finish are this window.
@@ -34,6 +35,7 @@ public:
     void showFinish(ReplyTarget& parent, const FinishFlags& flags) override;
     bool finishOpen() override { return !finish_.isNull(); }
     void closeFinish() override;
+    void helpKey() override { logic_.showHelp(); }
 
 signals:
     // A finish dialog is on screen (tests answer it).

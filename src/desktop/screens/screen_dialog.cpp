@@ -10,6 +10,11 @@ ScreenDialog::ScreenDialog(QWidget* owner) : QDialog(owner) {
     setModal(true);
     // A page inside the dialog would otherwise keep Escape to itself.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &ScreenDialog::reject);
+    addHelpKey(*this, *this);
+}
+
+void ScreenDialog::helpKey() {
+    if (HelpKeyTarget* owner = helpKeyOwner(parentWidget())) owner->helpKey();
 }
 
 void ScreenDialog::reject() {

@@ -1,4 +1,6 @@
 #pragma once
+#include "desktop/screens/help_key.h"
+
 #include <QDialog>
 #include <functional>
 #include <initializer_list>
@@ -11,10 +13,12 @@ namespace examsim {
 // A modal dialog of a screen. Escape, its close box and the window manager's
 // close all end in `reject`, which runs the screen's close-box action once; a
 // button that answers closes it through `answer` and skips that action.
-class ScreenDialog : public QDialog {
+// F1 asks the window that opened it.
+class ScreenDialog : public QDialog, public HelpKeyTarget {
     Q_OBJECT
 public:
     void reject() override;
+    void helpKey() override;
 
 protected:
     explicit ScreenDialog(QWidget* owner);
