@@ -1,7 +1,5 @@
 #include "desktop/screens/exam_mode_window.h"
 
-#include "core/app_context.h"
-#include "core/links.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/screens/browser_window.h"
 #include "desktop/screens/objective_grid_window.h"
@@ -16,19 +14,17 @@
 
 namespace examsim {
 
-ExamModeWindow::ExamModeWindow(AppContext& ctx, WebEnvironment& web) : ctx_(ctx), web_(web), logic_(ctx) {
+ExamModeWindow::ExamModeWindow(AppContext& ctx, WebEnvironment& web) : MovieWindow(ctx, web), web_(web), logic_(ctx) {
     setObjectName("frmExamMode");
     setAutoFillBackground(true);
     QPalette p = palette();
     const bool dark = p.color(QPalette::Window).lightness() < 128;
     p.setColor(QPalette::Window, dark ? QColor(0x10, 0x1c, 0x26) : QColor(0xf4, 0xf7, 0xfa));
     setPalette(p);
-    player_ = new MoviePlayer(web, [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, this);
-    logic_.attachMovie(*player_);
+    attach(logic_);
     logic_.targets().window = this;
     logic_.targets().viewers = this;
-    player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
-    connect(player_, &MoviePlayer::drawn, this, [] { logWindowEvent("mode"); });
+    connect(&player(), &MoviePlayer::drawn, this, [] { logWindowEvent("mode"); });
 }
 
 void ExamModeWindow::placeIn(QMdiArea& area) {
@@ -42,17 +38,16 @@ void ExamModeWindow::placeIn(QMdiArea& area) {
 
 // The movie is the window's inner size less 220 twips each way; what is left
 // takes the movie's own background.
-void ExamModeWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+QRect ExamModeWindow::movieGeometry() const {
     const int margin = static_cast<int>(220 * logicalDpiX() / 1440.0);
-    player_->setGeometry(0, 0, std::max(0, width() - margin), std::max(0, height() - margin));
+    return QRect(0, 0, std::max(0, width() - margin), std::max(0, height() - margin));
 }
 
 // The movie's brand band runs on to the window's edge.
 void ExamModeWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter p(this);
-    p.fillRect(QRect(player_->geometry().right() + 1, 0, width(), kBandHeight), QColor(0x1b, 0x6b, 0x88));
+    p.fillRect(QRect(player().geometry().right() + 1, 0, width(), kBandHeight), QColor(0x1b, 0x6b, 0x88));
 }
 
 void ExamModeWindow::hideModeScreen() {
@@ -69,7 +64,7 @@ void ExamModeWindow::showModeScreen() {
     frame_->showMaximized();
     frame_->mdiArea()->setActiveSubWindow(frame_);
     logic_.activate();
-    player_->setFocus();
+    player().setFocus();
 }
 
 void ExamModeWindow::showObjectiveGrid() {

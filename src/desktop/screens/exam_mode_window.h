@@ -1,23 +1,20 @@
 #pragma once
-#include "desktop/screens/help_key.h"
+#include "desktop/screens/movie_window.h"
 #include "screens/exam_mode_screen.h"
 #include "screens/page_viewers.h"
 
 #include <QPointer>
-#include <QWidget>
 
 class QMdiArea;
 class QMdiSubWindow;
 
 namespace examsim {
 
-class MoviePlayer;
 class PageViewerWindow;
-class WebEnvironment;
 
 // frmExamMode's window: the mode movie, a screen of the main window. It opens
 // the objective grid and the page viewers for the screen's logic.
-class ExamModeWindow : public QWidget, public ModeWindow, public PageViewers, public HtmlViewer, public HelpKeyTarget {
+class ExamModeWindow : public MovieWindow, public ModeWindow, public PageViewers, public HtmlViewer {
     Q_OBJECT
 public:
     // The height of the movie's brand band at the top, in pixels.
@@ -26,7 +23,6 @@ public:
     ExamModeWindow(AppContext& ctx, WebEnvironment& web);
 
     frmExamMode& logic() { return logic_; }
-    MoviePlayer& player() { return *player_; }
     // Becomes a screen of the main window's area, not shown yet.
     void placeIn(QMdiArea& area);
     PageViewerWindow* openViewer() const;
@@ -38,19 +34,16 @@ public:
     void showPrintablePage(const std::filesystem::path& document, const std::string& caption) override;
     // The main window's quick revision notes, modally.
     void showModal(const std::filesystem::path& page) override;
-    void helpKey() override { logic_.showHelp(); }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    QRect movieGeometry() const override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void present(PageViewerWindow* viewer, bool modal);
 
-    AppContext& ctx_;
     WebEnvironment& web_;
     frmExamMode logic_;
-    MoviePlayer* player_;
     QMdiSubWindow* frame_ = nullptr;
     QPointer<PageViewerWindow> viewer_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "desktop/movie/app_scheme.h"
+#include "desktop/screens/page_view.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -28,9 +29,8 @@ ExhibitWindow::ExhibitWindow(AppContext& ctx, WebEnvironment& web, const std::st
     setModal(false);
     logic_.picturePath = picturePath;
     logic_.caption = caption;
-    view_ = new QWebEngineView(this);
+    view_ = newPageView(ctx, web, this);
     view_->setObjectName("Web_Image");
-    view_->setPage(new QWebEnginePage(web.profile(), view_));
     view_->setContextMenuPolicy(Qt::NoContextMenu);
     close_ = new QPushButton("Close", this);
     close_->setObjectName("cmd_close");

@@ -1,9 +1,8 @@
 #include "desktop/screens/instruction_window.h"
 
 #include "core/app_context.h"
-#include "core/links.h"
 #include "desktop/movie/app_scheme.h"
-#include "desktop/movie/movie_page.h"
+#include "desktop/screens/page_view.h"
 #include "screens/instruction_contract.h"
 
 #include <QCheckBox>
@@ -24,11 +23,8 @@ InstructionWindow::InstructionWindow(AppContext& ctx, InstructionTarget& parent,
     resize(static_cast<int>(640 * ctx.horizontalScale), static_cast<int>(520 * ctx.verticalScale));
 
     auto* layout = new QVBoxLayout(this);
-    view_ = new QWebEngineView(this);
+    view_ = newPageView(ctx, web, this);
     view_->setObjectName(control::Web);
-    view_->setPage(new MoviePage(web.profile(), [&ctx](const QUrl& url) {
-        openLink(ctx, url.toString().toStdString());
-    }, view_));
     layout->addWidget(view_, 1);
 
     auto* frame = new QFrame(this);

@@ -1,9 +1,8 @@
 #include "desktop/screens/objective_grid_window.h"
 
 #include "core/app_context.h"
-#include "core/links.h"
 #include "desktop/movie/app_scheme.h"
-#include "desktop/movie/movie_page.h"
+#include "desktop/screens/page_view.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -48,9 +47,8 @@ ObjectiveGridWindow::ObjectiveGridWindow(AppContext& ctx, WebEnvironment& web, T
     setWindowTitle(frmPGrid::kCaption);
     resize(static_cast<int>(760 * std::max(1.0f, ctx.horizontalScale)), static_cast<int>(560 * std::max(1.0f, ctx.verticalScale)));
     auto* layout = new QVBoxLayout(this);
-    web_ = new QWebEngineView(this);
+    web_ = newPageView(ctx, web, this);
     web_->setObjectName("Web");
-    web_->setPage(new MoviePage(web.profile(), [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, web_));
     web_->setContextMenuPolicy(Qt::NoContextMenu);
     layout->addWidget(web_, 1);
     auto* buttons = new QHBoxLayout();

@@ -1,9 +1,8 @@
 #include "desktop/screens/page_viewer_window.h"
 
 #include "core/app_context.h"
-#include "core/links.h"
 #include "desktop/movie/app_scheme.h"
-#include "desktop/movie/movie_page.h"
+#include "desktop/screens/page_view.h"
 #include "screens/movie_screen.h"
 
 #include <QFile>
@@ -68,9 +67,8 @@ PageViewerWindow::PageViewerWindow(std::unique_ptr<PageViewer> logic, AppContext
     top->addWidget(print_);
     layout->addLayout(top);
 
-    web_ = new QWebEngineView(this);
+    web_ = newPageView(ctx, web, this);
     web_->setObjectName("Web");
-    web_->setPage(new MoviePage(web.profile(), [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, web_));
     web_->setContextMenuPolicy(Qt::NoContextMenu);
     layout->addWidget(web_, 1);
 

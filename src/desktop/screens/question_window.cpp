@@ -1,7 +1,5 @@
 #include "desktop/screens/question_window.h"
 
-#include "core/app_context.h"
-#include "core/links.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/screens/finish_dialog_window.h"
 #include "desktop/screens/main_window.h"
@@ -25,13 +23,11 @@ TestRunPeers withWindow(TestRunPeers peers, QuestionWindow* window, FinishDialog
 }  // namespace
 
 QuestionScreenWindow::QuestionScreenWindow(AppContext& ctx, WebEnvironment& web, MainWindow& main, TestRunPeers peers)
-    : ctx_(ctx), main_(main), logic_(ctx, withWindow(peers, this, this)) {
+    : MovieWindow(ctx, web), main_(main), logic_(ctx, withWindow(peers, this, this)) {
     setObjectName("frmQuestion");
     // The main window leaves this movie alone: the screen fills itself.
     setProperty("fillsItself", true);
-    player_ = new MoviePlayer(web, [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, this);
-    logic_.attachMovie(*player_);
-    player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
+    attach(logic_);
     sub_ = main.area()->addSubWindow(this, Qt::FramelessWindowHint);
     sub_->setObjectName("frmQuestionFrame");
     sub_->setOption(QMdiSubWindow::RubberBandResize, false);
@@ -46,20 +42,19 @@ void QuestionScreenWindow::open() {
     sub_->showMaximized();
     main_.area()->setActiveSubWindow(sub_);
     placeMovie();
-    logic_.activate(static_cast<int>(player_->height() * twipsPerPixel(this)));
-    player_->setFocus();
+    logic_.activate(static_cast<int>(player().height() * twipsPerPixel(this)));
+    player().setFocus();
 }
 
-void QuestionScreenWindow::placeMovie() {
+QRect QuestionScreenWindow::movieGeometry() const {
     // A maximised child sits at the top of the frame: its movie starts at 0.
-    const int top = frmQuestion::movieTop(static_cast<int>(sub_->y() * twipsPerPixel(this)), 0);
-    player_->setGeometry(0, static_cast<int>(top / twipsPerPixel(this)), width(), height());
+    const int top = frmQuestion::movieTop(static_cast<int>((sub_ ? sub_->y() : 0) * twipsPerPixel(this)), 0);
+    return QRect(0, static_cast<int>(top / twipsPerPixel(this)), width(), height());
 }
 
 void QuestionScreenWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
     if (sub_ && sub_->isVisible() && !sub_->isMaximized()) sub_->showMaximized();
-    placeMovie();
+    MovieWindow::resizeEvent(event);
 }
 
 void QuestionScreenWindow::hideQuestionScreen() {

@@ -1,22 +1,19 @@
 #pragma once
 #include "desktop/screens/finish_dialog_window.h"
-#include "desktop/screens/help_key.h"
+#include "desktop/screens/movie_window.h"
 #include "screens/question_screen.h"
 
 #include <QPointer>
-#include <QWidget>
 
 class QMdiSubWindow;
 
 namespace examsim {
 
 class MainWindow;
-class MoviePlayer;
-class WebEnvironment;
 
 // frmQuestion's window: a maximised child of the main window whose movie
 // fills it, and the finish dialog it opens.
-class QuestionScreenWindow : public QWidget, public QuestionWindow, public FinishDialogs, public HelpKeyTarget {
+class QuestionScreenWindow : public MovieWindow, public QuestionWindow, public FinishDialogs {
     Q_OBJECT
 public:
     // peers.window and peers.finish are this window.
@@ -27,7 +24,6 @@ public:
     bool isOpen() const;
 
     frmQuestion& logic() { return logic_; }
-    MoviePlayer& player() { return *player_; }
     FinishDialogWindow* finishDialog() const { return finish_; }
 
     void hideQuestionScreen() override;
@@ -35,7 +31,6 @@ public:
     void showFinish(ReplyTarget& parent, const FinishFlags& flags) override;
     bool finishOpen() override { return !finish_.isNull(); }
     void closeFinish() override;
-    void helpKey() override { logic_.showHelp(); }
 
 signals:
     // A finish dialog is on screen (tests answer it).
@@ -43,14 +38,11 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    QRect movieGeometry() const override;
 
 private:
-    void placeMovie();
-
-    AppContext& ctx_;
     MainWindow& main_;
     frmQuestion logic_;
-    MoviePlayer* player_;
     QMdiSubWindow* sub_ = nullptr;
     QPointer<FinishDialogWindow> finish_;
 };

@@ -1,7 +1,5 @@
 #include "desktop/screens/splash_window.h"
 
-#include "core/app_context.h"
-#include "core/links.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/screens/startup_trace.h"
 #include "desktop/screens/window_log.h"
@@ -14,26 +12,27 @@
 namespace examsim {
 
 SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), logic_(ctx, *this), steps_(std::move(steps)) {
+    : MovieWindow(ctx, web, nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      logic_(ctx, *this),
+      steps_(std::move(steps)) {
     setObjectName(splash_contract::kScreen);
     setAttribute(Qt::WA_DeleteOnClose);
-    player_ = new MoviePlayer(web, [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, this);
+    attach(logic_);
+    // Over the movie.
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
     status_->setStyleSheet("color: rgba(255,255,255,200); background: transparent; font-size: 11px; padding: 0 14px;");
     const QSize size(720, 440);
     resize(size);
-    player_->setGeometry(0, 0, size.width(), size.height());
+    placeMovie();
     status_->setGeometry(size.width() - 330, 14, 316, 20);
     status_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
-    logic_.attachMovie(*player_);
-    player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
     // The loader's ticks start again from the first frame, and never early,
     // so the hand-over comes as the stay ends, not up to a tick after.
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(player_, &MoviePlayer::drawn, this, [this] {
+    connect(&player(), &MoviePlayer::drawn, this, [this] {
         drawn_.start();
         if (timer_.isActive()) timer_.start();
         logWindowEvent("splash");
@@ -47,7 +46,7 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
 void SplashWindow::start() {
     show();
     logic_.load();
-    player_->GotoFrame(splash_contract::frame::Loading);
+    player().GotoFrame(splash_contract::frame::Loading);
     timer_.start(kTickMilliseconds);
 }
 

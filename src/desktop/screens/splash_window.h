@@ -1,17 +1,14 @@
 #pragma once
+#include "desktop/screens/movie_window.h"
 #include "screens/splash_screen.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
 class QLabel;
 
 namespace examsim {
-
-class MoviePlayer;
-class WebEnvironment;
 
 // What the splash screen's loader reaches beyond itself.
 struct SplashSteps {
@@ -25,7 +22,7 @@ struct SplashSteps {
 
 // frmSplash's window: the splash movie, the status label lblStatus and the
 // loader timer Timer1.
-class SplashWindow : public QWidget, public SplashHost {
+class SplashWindow : public MovieWindow, public SplashHost {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 50;
@@ -36,7 +33,6 @@ public:
     // Shows the window, loads the movie and starts the loader.
     void start();
     frmSplash& logic() { return logic_; }
-    MoviePlayer& player() { return *player_; }
     QLabel* lblStatus() { return status_; }
 
     void setCaption(const std::string& text) override;
@@ -52,7 +48,6 @@ public:
 private:
     frmSplash logic_;
     SplashSteps steps_;
-    MoviePlayer* player_;
     QLabel* status_;
     QTimer timer_;
     QElapsedTimer drawn_;
