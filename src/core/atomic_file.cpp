@@ -66,40 +66,47 @@ bool youngerThanGrace(const struct stat& st) {
 
 void setWriteFaultHook(WriteFaultHook hook) { faultHook() = std::move(hook); }
 
-void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path folder = target.parent_path();
-    const std::optional<struct stat> replaced = replacedFile(target);
-    std::filesystem::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = folder / (temporaryPrefix(target) + randomSuffix());
-        if (!allowed("open")) fail(target, "open", EACCES);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-        if (fd < 0 && errno != EEXIST) fail(target, "open", errno);
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {
+    const std::filesystem::path folder = target_.parent_path();
+    const std::optional<struct stat> replaced = replacedFile(target_);
+    for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
+        temp_ = folder / (temporaryPrefix(target_) + randomSuffix());
+        if (!allowed("open")) fail(target_, "open", EACCES);
+        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd_ < 0 && errno != EEXIST) fail(target_, "open", errno);
     }
-    if (fd < 0) fail(target, "open", EEXIST);
+    if (fd_ < 0) fail(target_, "open", EEXIST);
     // Held until the file has its final name: another process cleaning up
     // abandoned temporaries sees that this one is alive.
-    ::flock(fd, LOCK_EX);
-
-    auto abandon = [&](const char* what, int err) {
-        ::unlink(temp.c_str());
-        ::close(fd);
-        fail(target, what, err);
-    };
-
+    ::flock(fd_, LOCK_EX);
     if (replaced) {
         // The new file keeps the old one's permissions (a private history stays private).
-        if (::fchmod(fd, replaced->st_mode & 07777) != 0) abandon("mode", errno);
-        if (::geteuid() == 0) (void)::fchown(fd, replaced->st_uid, replaced->st_gid);
+        if (::fchmod(fd_, replaced->st_mode & 07777) != 0) abandon("mode", errno);
+        if (::geteuid() == 0) (void)::fchown(fd_, replaced->st_uid, replaced->st_gid);
     }
+}
 
+AtomicFileWriter::~AtomicFileWriter() {
+    if (fd_ < 0) return;
+    ::unlink(temp_.c_str());
+    ::close(fd_);
+}
+
+void AtomicFileWriter::abandon(const char* what, int err) {
+    ::unlink(temp_.c_str());
+    ::close(fd_);
+    fd_ = -1;
+    fail(target_, what, err);
+}
+
+void AtomicFileWriter::append(std::span<const std::uint8_t> bytes) {
+    if (fd_ < 0) fail(target_, "write", EBADF);
     const std::uint8_t* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
         if (!allowed("write")) abandon("write", ENOSPC);
         // In pieces, so a failure can strike half-way as a full disk would.
-        const ssize_t n = ::write(fd, p, std::min<std::size_t>(left, 256 * 1024));
+        const ssize_t n = ::write(fd_, p, std::min<std::size_t>(left, 256 * 1024));
         if (n < 0) {
             if (errno == EINTR) continue;
             abandon("write", errno);
@@ -107,12 +114,27 @@ void writeFileAtomically(const std::filesystem::path& target, std::span<const st
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (!allowed("sync") || ::fsync(fd) != 0) abandon("sync", errno ? errno : EIO);
-    if (!allowed("rename") || ::rename(temp.c_str(), target.c_str()) != 0) abandon("rename", errno ? errno : EIO);
-    ::close(fd);  // the content was flushed before the rename
-    if (allowed("dirsync")) syncFolder(folder);
+}
+
+void AtomicFileWriter::append(std::string_view bytes) {
+    append(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
+void AtomicFileWriter::commit() {
+    if (fd_ < 0) fail(target_, "rename", EBADF);
+    if (!allowed("sync") || ::fsync(fd_) != 0) abandon("sync", errno ? errno : EIO);
+    if (!allowed("rename") || ::rename(temp_.c_str(), target_.c_str()) != 0) abandon("rename", errno ? errno : EIO);
+    ::close(fd_);  // the content was flushed before the rename
+    fd_ = -1;
+    if (allowed("dirsync")) syncFolder(target_.parent_path());
     allowed("done");
-    removeAbandonedTemporaries(target);
+    removeAbandonedTemporaries(target_);
+}
+
+void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
+    AtomicFileWriter writer(target);
+    writer.append(bytes);
+    writer.commit();
 }
 
 void removeAbandonedTemporaries(const std::filesystem::path& target) {

@@ -23,6 +23,31 @@ public:
 void writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
 void writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
+// The same replace for a file that arrives in pieces (a download): the
+// temporary is created when the writer is made, each append goes to it, and
+// commit() puts it in place. Destroyed without commit, the temporary is
+// removed and the target is as it was. Throws FileWriteError.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void append(std::span<const std::uint8_t> bytes);
+    void append(std::string_view bytes);
+    void commit();
+    // The file so far, readable until commit() or destruction.
+    const std::filesystem::path& temporary() const { return temp_; }
+
+private:
+    [[noreturn]] void abandon(const char* what, int err);
+
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    int fd_ = -1;
+};
+
 // Deletes the temporaries of `target` that a write killed before its rename
 // left in the folder; never throws. A temporary still locked by its writer,
 // or written in the last few seconds, belongs to a live process and stays.

@@ -96,3 +96,28 @@ TEST(AbandonedTemporaries, OnlyTheTargetsOwnTemporariesWhoseWriterIsGoneAreRemov
         EXPECT_TRUE(fs::exists(t / kept)) << kept;
     EXPECT_EQ(readFile(t / "MainReport.wlb"), "kept");
 }
+
+// A file that arrives in pieces replaces the old one only on commit.
+TEST(AtomicFileWriterTest, PiecesReplaceTheFileOnlyOnCommit) {
+    TempFolder t;
+    const fs::path target = t / "patch.zip";
+    writeFile(target, "old");
+    const auto entries = [&t] { return std::distance(fs::directory_iterator(t.path()), fs::directory_iterator()); };
+    {
+        AtomicFileWriter abandoned(target);
+        abandoned.append("new ");
+        EXPECT_TRUE(fs::exists(abandoned.temporary()));
+        EXPECT_EQ(readFile(target), "old");
+    }
+    EXPECT_EQ(readFile(target), "old");
+    EXPECT_EQ(entries(), 1) << "the abandoned temporary is removed";
+
+    AtomicFileWriter writer(target);
+    writer.append("new ");
+    writer.append(std::string(300 * 1024, 'x'));
+    EXPECT_EQ(readFile(writer.temporary()).substr(0, 4), "new ");
+    writer.commit();
+    EXPECT_EQ(readFile(target), "new " + std::string(300 * 1024, 'x'));
+    EXPECT_EQ(entries(), 1);
+    EXPECT_THROW(writer.append("late"), FileWriteError);
+}
