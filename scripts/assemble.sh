@@ -8,3 +8,7 @@ app="${1:-$build/app}"
 if [ -x "$build/src/desktop/examsim" ]; then
   cp "$build/src/desktop/examsim" "$app/examsim"
 fi
+# The update helper lives beside the program.
+if [ -x "$build/tools/examsim-upgrade/examsim-upgrade" ]; then
+  cp "$build/tools/examsim-upgrade/examsim-upgrade" "$app/examsim-upgrade"
+fi
