@@ -28,21 +28,6 @@ bool safeDocument(const std::filesystem::path& file) {
     return kinds.count(asciiLower(file.extension().string())) > 0;
 }
 
-std::string percentEncoded(const std::string& text) {
-    static const char* hex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : text) {
-        if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 void openLink(AppContext& ctx, const std::string& target) {
@@ -69,6 +54,21 @@ void openLink(AppContext& ctx, const std::string& target) {
         return;
     }
     ctx.host.links->openLink(real.string());
+}
+
+std::string percentEncoded(const std::string& text) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : text) {
+        if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out;
 }
 
 std::string mailLink(const std::string& address, const std::string& subject, const std::string& body) {

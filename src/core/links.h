@@ -12,6 +12,9 @@ struct AppContext;
 // refused and logged to stderr; nothing is shown to the user.
 void openLink(AppContext& ctx, const std::string& target);
 
+// Every byte but letters, digits and "-_.~" as %XX, for a link's query.
+std::string percentEncoded(const std::string& text);
+
 // The mail link for an address, subject and body. Subject and body are
 // percent-encoded, so "&", "#" or "?" in them cannot cut the message short.
 std::string mailLink(const std::string& address, const std::string& subject, const std::string& body);

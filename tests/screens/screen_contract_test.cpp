@@ -4,6 +4,7 @@
 #include "screens/instruction_contract.h"
 #include "screens/main_window_contract.h"
 #include "screens/message_dialog_contract.h"
+#include "screens/report_contract.h"
 #include "screens/splash_contract.h"
 #include "support/temp_folder.h"
 
@@ -114,6 +115,7 @@ const ScreenRow kScreens[] = {
     {"frmPGrid", "objective_grid.h"},
     {"frmBrowser", "browser_viewer.h"},
     {"frmPrint", "print_viewer.h"},
+    {report_contract::kScreen, "report_screen_logic.h", &report_contract::kContract},
 };
 
 }  // namespace
