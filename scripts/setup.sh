@@ -8,7 +8,7 @@ packages=(
   libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev libqt6webenginecore6-bin
   libcurl4-openssl-dev libarchive-dev python3 curl libchm-dev fp-utils libqt6svg6 libxslt1-dev
-  xdg-utils xvfb xauth fonts-dejavu-core locales
+  xdg-utils xvfb xauth fonts-dejavu-core locales poppler-utils
   nodejs
   clang libclang-rt-14-dev
 )

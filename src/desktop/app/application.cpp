@@ -5,12 +5,15 @@
 #include "core/product_settings.h"
 #include "desktop/screens/about_window.h"
 #include "desktop/screens/exam_mode_window.h"
+#include "desktop/screens/exhibit_window.h"
 #include "desktop/movie/app_scheme.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/app/desktop_host.h"
 #include "desktop/app/renderer_choice.h"
 #include "desktop/screens/help_window.h"
 #include "desktop/screens/main_window.h"
+#include "desktop/screens/mode_screen_link.h"
+#include "desktop/screens/report_window.h"
 #include "desktop/app/single_instance.h"
 #include "desktop/screens/splash_window.h"
 #include "desktop/screens/startup_trace.h"
@@ -98,6 +101,7 @@ int runApplication(int argc, char** argv) {
         DesktopTestRun tests(ctx, web);
         std::unique_ptr<MainWindow> main;
         ExamModeWindow* mode = nullptr;  // owned by the main window's area
+        std::unique_ptr<ModeScreenLink> modeLink;
         SplashSteps steps;
         addSplashLoaders(ctx, steps);
         steps.loadReports = [load = steps.loadReports] {
@@ -115,8 +119,16 @@ int runApplication(int argc, char** argv) {
             main = std::make_unique<MainWindow>(ctx, web, ShellTargets{&mode->logic(), &mode->logic(), mode, nullptr});
             mode->logic().targets().shell = main.get();
             mode->logic().targets().questions = &tests;
-            mode->logic().targets().reports = &tests;
             tests.attach(*main);
+            modeLink = std::make_unique<ModeScreenLink>(*mode, main.get());
+            ReportPeers reportPeers;
+            reportPeers.mode = modeLink.get();
+            reportPeers.questions = &tests;
+            reportPeers.exhibit = &tests.exhibits();
+            reportPeers.update = mode->logic().targets().update;
+            auto* report = new ReportScreenWindow(ctx, web, *main, reportPeers);  // owned by the main window's area
+            tests.report = report;
+            mode->logic().targets().reports = report;
             tests.hideMode = [&mode] { mode->hideModeScreen(); };
             tests.showMode = [&mode] { mode->showModeScreen(); };
             mode->placeIn(*main->area());

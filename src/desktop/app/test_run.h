@@ -1,7 +1,6 @@
 #pragma once
 #include "screens/main_window_screen.h"
 #include "screens/question_screen.h"
-#include "screens/report_screen.h"
 #include "screens/test_run_peers.h"
 
 #include <functional>
@@ -13,11 +12,12 @@ struct AppContext;
 class ExhibitViewers;
 class MainWindow;
 class QuestionScreenWindow;
+class ReportScreen;
 class WebEnvironment;
 
 // Plays tests on the question screen, created by the first start; starts the
 // standard tests of the main window's menus until the mode screen does.
-class DesktopTestRun : public QuestionScreen, public TestLauncher, public ModeScreenReturn, public ReportScreen {
+class DesktopTestRun : public QuestionScreen, public TestLauncher, public ModeScreenReturn {
 public:
     DesktopTestRun(AppContext& ctx, WebEnvironment& web);
     ~DesktopTestRun() override;
@@ -29,14 +29,11 @@ public:
     void openQuestionScreen(const std::string& modeLabel) override;
     void showQuestionScreen(bool resumed) override;
     void showModeScreen() override;
-    // Until the report screen exists: the score in a box, then the mode screen.
-    void showReport() override;
-    void showBookmarkExplanations() override { showReport(); }
 
     // The mode screen's window, once there is one.
     std::function<void()> hideMode;
     std::function<void()> showMode;
-    ReportScreen* report = nullptr;
+    ReportScreen* report = nullptr;  // the report screen, set before the first start
     DragDropScreen* dragDrop = nullptr;
 
     QuestionScreenWindow* questionScreen() const { return question_; }

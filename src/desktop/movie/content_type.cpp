@@ -37,7 +37,10 @@ QByteArray contentType(const QString& fileName, QByteArrayView bytes) {
     static const QMimeDatabase mimes;
     const QString suffix = QFileInfo(fileName).suffix();
     QByteArray mime = mimes.mimeTypeForFile(fileName, QMimeDatabase::MatchExtension).name().toUtf8();
-    if (mime == "application/octet-stream" && suffix.isEmpty()) mime = "text/plain";
+    // The files the program hands over have no extension: a document that
+    // declares itself XML is served as XML, so its stylesheet applies (the
+    // printable report), and anything else as text.
+    if (mime == "application/octet-stream" && suffix.isEmpty()) mime = bytes.startsWith("<?xml") ? "text/xml" : "text/plain";
     if (!isText(mime) || isWebFile(suffix) || hasByteOrderMark(bytes)) return mime;
     const QByteArray declared = declaredEncoding(bytes);
     return mime + "; charset=" + (declared.isEmpty() ? QByteArray("windows-1252") : declared);

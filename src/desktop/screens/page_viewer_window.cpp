@@ -1,11 +1,16 @@
 #include "desktop/screens/page_viewer_window.h"
 
 #include "core/app_context.h"
+#include "core/atomic_file.h"
 #include "desktop/movie/app_scheme.h"
 #include "desktop/screens/page_view.h"
 #include "screens/movie_screen.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QPageLayout>
+#include <QPointer>
+#include <QStandardPaths>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -65,6 +70,10 @@ PageViewerWindow::PageViewerWindow(std::unique_ptr<PageViewer> logic, AppContext
     print_->setObjectName("cmdPrint");
     print_->setToolTip("Print this page on the default printer");
     top->addWidget(print_);
+    pdf_ = new QPushButton("Save as P&DF\u2026", this);
+    pdf_->setObjectName("cmdSavePdf");
+    pdf_->setToolTip("Save this page as a PDF document");
+    top->addWidget(pdf_);
     layout->addLayout(top);
 
     web_ = newPageView(ctx, web, this);
@@ -87,6 +96,7 @@ PageViewerWindow::PageViewerWindow(std::unique_ptr<PageViewer> logic, AppContext
     connect(print_, &QPushButton::clicked, this, [this] {
         if (logic_->confirmPrint()) printPage();
     });
+    connect(pdf_, &QPushButton::clicked, this, &PageViewerWindow::askPdfFile);
     connect(web_, &QWebEngineView::loadFinished, this, [this](bool) { logic_->pageLoaded(); });
     connect(web_, &QWebEngineView::printFinished, this, [this](bool ok) { emit printed(ok); });
 }
@@ -119,6 +129,39 @@ void PageViewerWindow::attachHints() {
 }
 
 void PageViewerWindow::printPage() { web_->print(&printer_); }
+
+void PageViewerWindow::askPdfFile() {
+    QFileDialog dialog(this, "Save as PDF");
+    dialog.setObjectName("savePdfDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter("PDF documents (*.pdf)");
+    dialog.setDefaultSuffix("pdf");
+    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog.selectFile((logic_->caption.empty() ? QString("Report") : QString::fromStdString(logic_->caption)) + ".pdf");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    savePdfTo(dialog.selectedFiles().first());
+}
+
+void PageViewerWindow::savePdfTo(const QString& file) {
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    web_->page()->printToPdf(
+        [self = QPointer<PageViewerWindow>(this), file](const QByteArray& pdf) {
+            if (!self) return;
+            bool ok = !pdf.isEmpty();
+            QString why = "the page gave no PDF";
+            if (ok) try {
+                    writeFileAtomically(std::filesystem::path(file.toStdString()), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+                } catch (const std::exception& e) {
+                    ok = false;
+                    why = QString::fromStdString(e.what());
+                }
+            if (!ok && self->ctx_.host.messages)
+                self->ctx_.host.messages->show("The PDF could not be saved: " + why.toStdString(), msg::OkOnly | msg::Critical,
+                                               self->ctx_.windowTitle);
+            emit self->pdfSaved(ok);
+        },
+        a4);
+}
 
 void PageViewerWindow::done(int result) {
     if (!unloaded_) {

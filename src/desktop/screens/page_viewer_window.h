@@ -24,6 +24,7 @@ public:
     PageViewer& logic() { return *logic_; }
     QWebEngineView* web() const { return web_; }
     QPushButton* cmdPrint() const { return print_; }
+    QPushButton* cmdSavePdf() const { return pdf_; }
     QPushButton* cmdOk() const { return ok_; }
     QLabel* copyright() const { return copyright_; }
     // Where "Print" goes: the default printer, unless a test names a file.
@@ -33,8 +34,12 @@ public:
     // there is nothing to show, and the window is not to be shown.
     bool openPage();
 
+    // Writes the page as a PDF to the file, atomically; pdfSaved tells how it went.
+    void savePdfTo(const QString& file);
+
 signals:
     void printed(bool ok);
+    void pdfSaved(bool ok);
 
 protected:
     PageViewerWindow(std::unique_ptr<PageViewer> logic, AppContext& ctx, WebEnvironment& web, QWidget* owner);
@@ -45,11 +50,13 @@ protected:
 private:
     void attachHints();
     void printPage();
+    void askPdfFile();
 
     AppContext& ctx_;
     std::unique_ptr<PageViewer> logic_;
     QWebEngineView* web_;
     QPushButton* print_;
+    QPushButton* pdf_;
     QPushButton* ok_;
     QLabel* copyright_;
     QPrinter printer_;
