@@ -13,6 +13,9 @@
 #include "screens/show_report.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QProcess>
@@ -196,10 +199,22 @@ TEST_F(ReportWindowTest, ThreeChosenQuestionsPrintThroughTheStylesheetToAPdf) {
 
     bool saved = false, done = false;
     QObject::connect(viewer, &PageViewerWindow::pdfSaved, [&](bool ok) { saved = ok, done = true; });
-    const auto pdf = a.folder / "report.pdf";
-    viewer->savePdfTo(QString::fromStdString(pdf.string()));
+    // Save as PDF through its save dialog: the learner takes the name it
+    // proposes, in a folder of their own.
+    const auto pdf = a.folder / "Report.pdf";
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        answer.stop();
+        dialog->selectFile(QString::fromStdString(pdf.string()));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    answer.start(50);
+    viewer->cmdSavePdf()->click();
     ASSERT_TRUE(waitUntil([&] { return done; }));
     ASSERT_TRUE(saved);
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << "written where the learner chose";
 
     QProcess text;
     text.start("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
