@@ -5,6 +5,8 @@
 // medians, and the step lines both print (the program's with
 // EXAMSIM_STARTUP_TRACE=1) show where the time goes, timed here from the fork.
 // EXAMSIM_STARTUP_RUNS sets the number of runs (default 15).
+#include "process_memory.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -41,41 +43,6 @@ struct Run {
 
 std::vector<Run> bareRuns, programRuns;
 
-std::map<pid_t, pid_t> parents() {
-    std::map<pid_t, pid_t> out;
-    DIR* d = ::opendir("/proc");
-    while (dirent* e = d ? ::readdir(d) : nullptr) {
-        const pid_t pid = std::atoi(e->d_name);
-        if (pid <= 0) continue;
-        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-        std::string line;
-        std::getline(stat, line);
-        const auto close = line.rfind(')');
-        if (close == std::string::npos) continue;
-        std::istringstream rest(line.substr(close + 2));
-        char state;
-        pid_t ppid;
-        rest >> state >> ppid;
-        out[pid] = ppid;
-    }
-    if (d) ::closedir(d);
-    return out;
-}
-
-// Sum of the peak resident sizes of the process and all its descendants.
-double treePeakMiB(pid_t root) {
-    const auto ppid = parents();
-    double kib = 0;
-    for (const auto& [pid, parent] : ppid) {
-        pid_t p = pid;
-        while (p > 1 && p != root) p = ppid.count(p) ? ppid.at(p) : 0;
-        if (p != root) continue;
-        std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-        for (std::string line; std::getline(status, line);)
-            if (line.rfind("VmHWM:", 0) == 0) kib += std::atof(line.c_str() + 6);
-    }
-    return kib / 1024.0;
-}
 
 // "examsim: startup  123.4 web profile" -> "web profile"; other lines whole.
 std::string stepName(const std::string& line) {

@@ -413,14 +413,20 @@ std::optional<std::int32_t> frmExamMode::randomQuestionCount() {
     return n;
 }
 
-void frmExamMode::startCustomized(const std::string& k) {
+// What a learning-mode start has checked before it builds: the selection and
+// the total time.
+std::optional<double> frmExamMode::learningStart(const std::string& k) {
     ctx_.examClosed = false;
     ctx_.currentModeLabel = learningLabel_;
     if (emptySelection(k)) {
         say(msgcode::CustomizedNothingChosen);
-        return;
+        return std::nullopt;
     }
-    const auto seconds = learningSeconds();
+    return learningSeconds();
+}
+
+void frmExamMode::startCustomized(const std::string& k) {
+    const auto seconds = learningStart(k);
     if (!seconds) return;
     if (k == kind::Bookmark) {
         ctx_.bookmarkKind = false;
@@ -450,14 +456,8 @@ void frmExamMode::startCustomized(const std::string& k) {
 }
 
 void frmExamMode::startAdaptive(const std::string& k) {
-    ctx_.examClosed = false;
     ctx_.quizKind = false;
-    ctx_.currentModeLabel = learningLabel_;
-    if (emptySelection(k)) {
-        say(msgcode::CustomizedNothingChosen);
-        return;
-    }
-    const auto seconds = learningSeconds();
+    const auto seconds = learningStart(k);
     if (!seconds) return;
     if (k == kind::Bookmark) {
         if (!buildBookmarkAdaptiveTest(ctx_, *seconds)) {

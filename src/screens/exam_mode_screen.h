@@ -113,6 +113,7 @@ private:
     void startQuiz(const std::string& topics);
     void startCustomized(const std::string& kind);
     void startAdaptive(const std::string& kind);
+    std::optional<double> learningStart(const std::string& kind);
     std::optional<double> learningSeconds();
     std::optional<std::int32_t> randomQuestionCount();
     void remainingBookmarks();
