@@ -43,6 +43,8 @@ TEST(PackTool, AssembleRefusesABadSourceNamingItAndWritesNothing) {
         const char* file;
         const char* text;
         const char* named;
+        const char* shared = nullptr;  // a shared style or script the source asks for
+        const char* sharedText = "";
     };
     // Good.xml sorts before the bad data file; movies are read after all data.
     for (const Case& c : {Case{"data/Broken.xml", "<a>\n  <b>\n</a>\n", "Broken.xml:3:"},
@@ -54,11 +56,17 @@ TEST(PackTool, AssembleRefusesABadSourceNamingItAndWritesNothing) {
                           Case{"files/a.html", "<head><!-- style none --></head>", "style/none.css"},
                           Case{"help/a.htm", "<head><!-- style --></head>", "needs a name"},
                           Case{"movies/a.html", "<head><!-- script none --></head>", "scripts/none.js"},
-                          Case{"movies/b.html", "<head><!-- script ../x --></head>", "needs a name"}}) {
+                          Case{"movies/b.html", "<head><!-- script ../x --></head>", "needs a name"},
+                          // A shared text that would close its element early.
+                          Case{"movies/c.html", "<head><!-- script x --></head>", "</script", "scripts/x.js",
+                               "var s = '</script>';"},
+                          Case{"pages/c.html", "<head><!-- style x --></head>", "</style", "style/x.css",
+                               "a { } </style><script>alert(1)</script>"}}) {
         SCOPED_TRACE(c.file);
         TempFolder t;
         writeFile(t / "product/data/Good.xml", "<ok/>");
         writeFile(t / "product" / c.file, c.text);
+        if (c.shared) writeFile(t / "product" / c.shared, c.sharedText);
         const auto r = runPack("assemble", {t / "product", t / "app"});
         EXPECT_EQ(r.status, 1);
         EXPECT_THAT(r.output, HasSubstr(c.named));
