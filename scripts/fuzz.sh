@@ -30,7 +30,7 @@ for t in "${targets[@]}"; do
      "$build/fuzz/$t" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$findings" "$corpus" > "$build/$t.log" 2>&1; then
     passed=$((passed + 1))
-    echo "fuzz: $t ran ${seconds}s: $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/$t.log" | grep -o '[0-9]*$') inputs, no finding"
+    echo "fuzz: $t ran ${seconds}s: $(grep -ao 'stat::number_of_executed_units: *[0-9]*' "$build/$t.log" | grep -o '[0-9]*$') inputs, no finding"
   else
     failed=$((failed + 1))
     echo "fuzz: $t found a fault (input in $findings):"

@@ -78,4 +78,11 @@ void require(bool condition, const char* what) {
     std::abort();
 }
 
+std::string contentText(const pugi::xml_node& doc) {
+    std::string out;
+    for (const pugi::xml_node child : doc.children())
+        if (child.type() != pugi::node_declaration) out += xmlText(child);
+    return out;
+}
+
 }  // namespace examsim::fuzz

@@ -16,7 +16,7 @@ struct Ended : std::runtime_error {
 };
 
 struct QuietHost : MessageBoxes, LinkOpener, Mailer, ProgramControl {
-    int show(const std::string&, int, const std::string&) override { return msg::Ok; }
+    BoxAnswer show(const std::string&, BoxStyle, const std::string&) override { return msg::Ok; }
     void openLink(const std::string& target) override { opened = target; }
     bool send(const MailMessage&) override { return true; }
     [[noreturn]] void endProgram(int) override { throw Ended(); }
@@ -57,5 +57,9 @@ std::pair<std::string_view, std::string_view> splitInput(std::string_view input)
 
 // Stops the run with a message when an invariant breaks.
 void require(bool condition, const char* what);
+
+// A document's content without its XML declaration, which a store rewrites
+// to name the encoding it is stored in.
+std::string contentText(const pugi::xml_node& doc);
 
 }  // namespace examsim::fuzz
