@@ -123,7 +123,7 @@ void history(App& app, int records) {
     for (int i = 1; i < records; ++i) h.append_copy(first);
 }
 
-double certificationSwitch(App& app, ExamModeWindow& w) {
+double certificationSwitch(ExamModeWindow& w) {
     w.logic().FSCommand("ButtonClick", "btnBack");
     waitUntil([&] { return w.player().FrameNum() == 2; });
     waitPainted(w.player().page());
@@ -167,9 +167,9 @@ int main(int argc, char** argv) {
     std::vector<double> empty, full;
     for (int i = 0; i < kRuns; ++i) {
         history(app, 0);
-        empty.push_back(certificationSwitch(app, w));
+        empty.push_back(certificationSwitch(w));
         history(app, 500);
-        full.push_back(certificationSwitch(app, w));
+        full.push_back(certificationSwitch(w));
     }
 
     const double shownRatio = median(mode) / median(bare);
