@@ -37,7 +37,6 @@ namespace text = exam_mode::text;
 namespace {
 
 constexpr const char* kReportFile = "\\Database\\MainReport.wlb";
-constexpr const char* kBookmarkFile = "\\Database\\bookmark.wlb";
 constexpr const char* kSavedExamFile = "\\Database\\savedexam";
 constexpr const char* kUpdateInfo = "\\upgrade\\updateINFO.txt";
 constexpr std::int32_t kSlowRandomAdaptive = 201;
@@ -285,7 +284,7 @@ void frmExamMode::addPageButtons() {
         if (targets_.update) targets_.update->showLiveUpdate();
     });
     onButton(button::BookmarkedQuestions, [this] {
-        if (!fileExists(ctx_.paths.resolve(kBookmarkFile))) {
+        if (!fileExists(bookmarkStorePath(ctx_))) {
             say(msgcode::NoBookmarks, msg::Information);
             return;
         }

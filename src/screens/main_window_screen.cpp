@@ -1,5 +1,6 @@
 #include "screens/main_window_screen.h"
 
+#include "bank/bookmark_store.h"
 #include "bank/question_bank.h"
 #include "core/app_context.h"
 #include "core/file_ops.h"
@@ -19,7 +20,6 @@ namespace menu = main_window_contract::menu;
 namespace exam_mode_frame = exam_mode_contract::frame;
 
 constexpr const char* kReportFile = "\\Database\\MainReport.wlb";
-constexpr const char* kBookmarkFile = "\\Database\\bookmark.wlb";
 
 std::vector<MenuItem> designedMenus() {
     return {
@@ -189,7 +189,7 @@ void frmMDIMain::performanceHistory() {
 void frmMDIMain::resetAll() {
     if (showMessage(ctx_, msgcode::ResetConfirm, msg::YesNo, "Reset Confirm") != msg::Yes) return;
     resetReportHistory(ctx_);
-    deleteFile(ctx_.paths, ctx_.paths.resolve(kBookmarkFile));
+    deleteFile(ctx_.paths, bookmarkStorePath(ctx_));
     historyReset_ = true;
     enable(menu::PerHistory, false);
     enable(menu::ResetAll, false);
