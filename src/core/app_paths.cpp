@@ -66,11 +66,14 @@ std::optional<std::filesystem::path> AppPaths::confined(std::string_view relativ
     for (std::string_view part : parts)
         if (part == "..") return std::nullopt;
     std::filesystem::path p = resolve(relative);
-    // A link inside the folder may still point out of it.
-    std::error_code ec;
-    const auto real = std::filesystem::weakly_canonical(p, ec);
-    const auto root = std::filesystem::weakly_canonical(folder_, ec);
-    if (!ec && !within(root, real)) return std::nullopt;
+    // A link inside the folder may still point out of it. What exists is
+    // followed, the rest (a file still to be written) appended; a path that
+    // cannot be followed (a loop of links, a name too long) is not known to
+    // stay inside.
+    std::error_code rootError, pathError;
+    const auto root = std::filesystem::weakly_canonical(folder_, rootError);
+    const auto real = std::filesystem::weakly_canonical(p, pathError);
+    if (rootError || pathError || root.empty() || !within(root, real)) return std::nullopt;
     return p;
 }
 

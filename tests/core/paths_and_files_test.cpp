@@ -36,6 +36,39 @@ TEST(AppPaths, NamesFromMoviesStayInTheirFolder) {
     EXPECT_FALSE(paths.confined("out/etc/passwd"));
 }
 
+TEST(AppPaths, OnlyAPathFollowedToTheEndIsConfined) {
+    TempFolder t;
+    writeFile(t / "app" / "Database" / "page.html", "x");
+    fs::create_directory_symlink(t / "app" / "Database", t / "app" / "data");
+    fs::create_symlink("loop", t / "app" / "loop");
+    fs::create_symlink("loop", t / "loop");
+    const std::string longName(300, 'a');
+    struct Case {
+        fs::path folder;
+        std::string relative;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {t / "app", "Database\\page.html", true},
+        {t / "app", "Database\\new.wlb", true},  // to be written: its folder is followed
+        {t / "app", "New/Deeper\\file.txt", true},  // nothing of it there yet
+        {t / "app", "data\\page.html", true},  // a link that stays inside
+        {t / "app", "loop\\x", false},  // a loop of links leads nowhere
+        {t / "app", longName + "/x", false},  // a name no file system takes
+        {t / "loop" / "app", "Database\\page.html", false},  // the folder itself cannot be followed
+        {t / longName, "Database\\page.html", false},
+        {fs::path(), "Database\\page.html", false},             // no folder known
+    };
+    for (const Case& c : cases) {
+        AppPaths paths(c.folder);
+        const auto confined = paths.confined(c.relative);
+        EXPECT_EQ(confined.has_value(), c.allowed) << c.folder << " + " << c.relative.substr(0, 40);
+        if (confined) {
+            EXPECT_EQ(*confined, paths.resolve(c.relative));
+        }
+    }
+}
+
 TEST(FileOps, ExistsDeleteAndFolders) {
     TempFolder t;
     AppPaths paths(t.path());
