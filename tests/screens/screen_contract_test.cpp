@@ -2,6 +2,7 @@
 #include "screens/exam_mode_contract.h"
 #include "screens/finish_dialog_contract.h"
 #include "screens/instruction_contract.h"
+#include "screens/live_update_contract.h"
 #include "screens/main_window_contract.h"
 #include "screens/message_dialog_contract.h"
 #include "screens/report_contract.h"
@@ -113,6 +114,7 @@ const ScreenRow kScreens[] = {
     {message_dialog_contract::kScreen, "message_dialog.h"},
     {exam_mode_contract::kScreen, "exam_mode_screen.h", &exam_mode_contract::kContract},
     {"frmPGrid", "objective_grid.h"},
+    {live_update_contract::kScreen, "live_update_screen.h", &live_update_contract::kContract},
     {"frmBrowser", "browser_viewer.h"},
     {"frmPrint", "print_viewer.h"},
     {report_contract::kScreen, "report_screen_logic.h", &report_contract::kContract},

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,6 +30,7 @@ UpdateServer::UpdateServer(std::filesystem::path folder) : folder_(std::move(fol
     const std::string log = log_.string();
     pid_ = ::fork();
     if (pid_ == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // a test killed half-way takes its server along
         ::dup2(out[1], 1);
         ::close(out[0]);
         ::close(out[1]);

@@ -9,6 +9,7 @@
 #include "desktop/movie/app_scheme.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/app/desktop_host.h"
+#include "desktop/app/desktop_live_update.h"
 #include "desktop/app/renderer_choice.h"
 #include "desktop/screens/help_window.h"
 #include "desktop/screens/main_window.h"
@@ -96,6 +97,7 @@ int runApplication(int argc, char** argv) {
         DesktopAbout about(ctx, web);
         ctx.host.help = &help;
         ctx.host.about = &about;
+        DesktopLiveUpdate update(ctx, web);
         traceStartup("help window");
 
         DesktopTestRun tests(ctx, web);
@@ -114,6 +116,8 @@ int runApplication(int argc, char** argv) {
         };
         steps.prepareScreens = [&] {
             mode = new ExamModeWindow(ctx, web);
+            update.attachModeMovie(mode->player());
+            mode->logic().targets().update = &update;
             // Its load sets the window-title text the main window shows.
             mode->logic().load();
             main = std::make_unique<MainWindow>(ctx, web, ShellTargets{&mode->logic(), &mode->logic(), mode, nullptr});
