@@ -1,6 +1,7 @@
 #include "screens/about_contract.h"
 #include "screens/exam_mode_contract.h"
 #include "screens/finish_dialog_contract.h"
+#include "screens/image_screen_contract.h"
 #include "screens/instruction_contract.h"
 #include "screens/live_update_contract.h"
 #include "screens/main_window_contract.h"
@@ -113,6 +114,7 @@ const ScreenRow kScreens[] = {
     {finish_dialog_contract::kScreen, "finish_dialog.h"},
     {message_dialog_contract::kScreen, "message_dialog.h"},
     {exam_mode_contract::kScreen, "exam_mode_screen.h", &exam_mode_contract::kContract},
+    {image_contract::kScreen, "image_screen.h", &image_contract::kContract},
     {"frmPGrid", "objective_grid.h"},
     {live_update_contract::kScreen, "live_update_screen.h", &live_update_contract::kContract},
     {"frmBrowser", "browser_viewer.h"},
