@@ -2,6 +2,7 @@
 #include "desktop/movie/movie_player.h"
 #include "engine_support.h"
 
+#include <QDialog>
 #include <QWebEnginePage>
 #include <gtest/gtest.h>
 
@@ -31,9 +32,15 @@ struct Probe : MovieScreen {
             logInHandler = movie().GetVariable("log");
             ++reports;
         });
+        onButton("btnModal", [this] {
+            if (onModal) onModal();
+            ++modals;
+        });
     }
     std::string answerInHandler, logInHandler;
     int reports = 0;
+    int modals = 0;
+    std::function<void()> onModal;
 };
 
 class Player : public ::testing::Test {
@@ -96,4 +103,26 @@ TEST_F(Player, ANewMovieDropsTheOldOnesVariablesAndLateMessages) {
     EXPECT_EQ(evaluate(player.page(), "movie.get('stale')").toString(), "");
     EXPECT_EQ(screen.reports, 0);
     EXPECT_FALSE(std::filesystem::exists(e.folder / "tempSwf.swf"));
+}
+
+// A command's handler that waits in a modal window, as the question screen
+// does for a drag-and-drop question, sees that window's own movie load.
+TEST_F(Player, AModalWindowOpenedByACommandLoadsItsOwnMovie) {
+    bool drawnInside = false;
+    screen.onModal = [&] {
+        QDialog dialog;
+        MoviePlayer inner(e.web, nullptr, &dialog);
+        inner.resize(300, 200);
+        loadScreenMovie(e.ctx, inner, "\\probe.wlb");
+        QMetaObject::invokeMethod(&dialog, [&] {
+            drawnInside = waitUntil([&] { return inner.isDrawn(); }, 8000);
+            dialog.accept();
+        }, Qt::QueuedConnection);
+        dialog.exec();
+    };
+    loadScreenMovie(e.ctx, player, "\\probe.wlb");
+    ASSERT_TRUE(waitUntil([&] { return player.isDrawn(); }));
+    evaluate(player.page(), "fscommand('ButtonClick', 'btnModal')");
+    ASSERT_TRUE(waitUntil([&] { return screen.modals == 1; }));
+    EXPECT_TRUE(drawnInside);
 }

@@ -53,7 +53,14 @@ void MoviePlayer::newBridge() {
         bridge_->deleteLater();
     }
     bridge_ = new MovieBridge(this);
-    connect(bridge_, &MovieBridge::received, this, &MoviePlayer::received);
+    // Handled from the event loop, in order, not inside the web channel's
+    // delivery: a modal window a command opens (the drag-and-drop screen, the
+    // about screen) loads its own page only while that delivery is not on the stack.
+    connect(bridge_, &MovieBridge::received, this,
+            [this, generation = ++bridgeGeneration_](const QString& kind, const QString& a, const QString& b) {
+                if (generation == bridgeGeneration_) received(kind, a, b);
+            },
+            Qt::QueuedConnection);
     channel_->registerObject("host", bridge_);
 }
 

@@ -62,6 +62,7 @@ private:
     MoviePage* page_;
     QWebChannel* channel_;
     MovieBridge* bridge_ = nullptr;
+    int bridgeGeneration_ = 0;
     CommandHandler onCommand_;
     QUrl movieUrl_;
     QHash<QString, QString> vars_;
