@@ -10,6 +10,7 @@ namespace examsim {
 
 struct AppContext;
 class ExhibitViewers;
+class ImageScreens;
 class MainWindow;
 class QuestionScreenWindow;
 class ReportScreen;
@@ -38,6 +39,7 @@ public:
 
     QuestionScreenWindow* questionScreen() const { return question_; }
     ExhibitViewers& exhibits() { return *exhibits_; }
+    ImageScreens& images() { return *images_; }
 
 private:
     AppContext& ctx_;
@@ -45,6 +47,7 @@ private:
     MainWindow* main_ = nullptr;
     QuestionScreenWindow* question_ = nullptr;
     std::unique_ptr<ExhibitViewers> exhibits_;
+    std::unique_ptr<ImageScreens> images_;
 };
 
 }  // namespace examsim
