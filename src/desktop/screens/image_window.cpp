@@ -23,7 +23,7 @@ ImageScreenPeers withWindow(ImageScreenPeers peers, ImageWindow* window, FinishD
 }  // namespace
 
 ImageScreenWindow::ImageScreenWindow(AppContext& ctx, WebEnvironment& web, ImageScreenPeers peers, QWidget* owner)
-    : QDialog(owner), logic_(ctx, withWindow(peers, this, this)), question_(peers.question) {
+    : ScreenDialog(owner), logic_(ctx, withWindow(peers, this, this)), question_(peers.question) {
     setObjectName("frmImage");
     setWindowTitle(QString::fromStdString(ctx.windowTitle));
     setSizeGripEnabled(true);
@@ -75,7 +75,7 @@ void ImageScreenWindow::sizeImageScreen(const ImageScreenSize& size) {
 }
 
 void ImageScreenWindow::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
+    ScreenDialog::resizeEvent(event);
     player_->setGeometry(rect());
 }
 

@@ -1,8 +1,8 @@
 #pragma once
+#include "desktop/screens/screen_dialog.h"
 #include "screens/image_screen.h"
 #include "screens/test_run_peers.h"
 
-#include <QDialog>
 #include <QPointer>
 #include <functional>
 
@@ -13,8 +13,8 @@ class MoviePlayer;
 class WebEnvironment;
 
 // frmImage's window: modal over the question screen, sized by its movie,
-// which fills it.
-class ImageScreenWindow : public QDialog, public ImageWindow, public FinishDialogs {
+// which fills it. Escape and the close box leave the recorded answer as it was.
+class ImageScreenWindow : public ScreenDialog, public ImageWindow, public FinishDialogs {
     Q_OBJECT
 public:
     // peers.window and peers.finish are this window.
@@ -44,6 +44,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeBox() override {}
 
 private:
     frmImage logic_;
