@@ -1,12 +1,12 @@
 #include "desktop/screens/image_window.h"
 
 #include "core/app_context.h"
-#include "core/links.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/screens/finish_dialog_window.h"
+#include "desktop/screens/window_place.h"
+#include "screens/image_screen_contract.h"
 
 #include <QGuiApplication>
-#include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -23,21 +23,16 @@ ImageScreenPeers withWindow(ImageScreenPeers peers, ImageWindow* window, FinishD
 }  // namespace
 
 ImageScreenWindow::ImageScreenWindow(AppContext& ctx, WebEnvironment& web, ImageScreenPeers peers, QWidget* owner)
-    : ScreenDialog(owner), logic_(ctx, withWindow(peers, this, this)), question_(peers.question) {
-    setObjectName("frmImage");
+    : MovieWindow(ctx, web, owner, Qt::Dialog), logic_(ctx, withWindow(peers, this, this)), question_(peers.question) {
+    setObjectName(image_contract::kScreen);
     setWindowTitle(QString::fromStdString(ctx.windowTitle));
-    setSizeGripEnabled(true);
-    player_ = new MoviePlayer(web, [&ctx](const QUrl& url) { openLink(ctx, url.toString().toStdString()); }, this);
-    player_->setObjectName("objSwf");
-    logic_.attachMovie(*player_);
-    player_->setCommandHandler([this](const std::string& c, const std::string& a) { logic_.FSCommand(c, a); });
+    attach(logic_);
     resize(760, 560);
     logic_.load();
 }
 
 void ImageScreenWindow::play() {
     logic_.activate();
-    player_->setFocus();
     QMetaObject::invokeMethod(this, [this] { emit playing(); }, Qt::QueuedConnection);
     exec();
 }
@@ -45,7 +40,7 @@ void ImageScreenWindow::play() {
 void ImageScreenWindow::hideImageScreen() {
     if (finish_) closeFinish();
     // Ends the modal wait of play().
-    done(QDialog::Accepted);
+    close();
 }
 
 void ImageScreenWindow::disableFileMenu() {
@@ -67,16 +62,8 @@ void ImageScreenWindow::sizeImageScreen(const ImageScreenSize& size) {
         h = std::min(h, room.height() * 95 / 100);
     }
     resize(std::max(w, 320), std::max(h, 240));
-    if (parentWidget()) {
-        const QRect over = parentWidget()->window()->geometry();
-        move(over.center() - rect().center());
-    }
+    centerOnOwner(*this, parentWidget());
     emit sized(size);
-}
-
-void ImageScreenWindow::resizeEvent(QResizeEvent* event) {
-    ScreenDialog::resizeEvent(event);
-    player_->setGeometry(rect());
 }
 
 void ImageScreenWindow::showFinish(ReplyTarget& parent, const FinishFlags& flags) {

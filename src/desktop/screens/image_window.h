@@ -1,5 +1,5 @@
 #pragma once
-#include "desktop/screens/screen_dialog.h"
+#include "desktop/screens/movie_window.h"
 #include "screens/image_screen.h"
 #include "screens/test_run_peers.h"
 
@@ -9,12 +9,10 @@
 namespace examsim {
 
 class FinishDialogWindow;
-class MoviePlayer;
-class WebEnvironment;
 
 // frmImage's window: modal over the question screen, sized by its movie,
 // which fills it. Escape and the close box leave the recorded answer as it was.
-class ImageScreenWindow : public ScreenDialog, public ImageWindow, public FinishDialogs {
+class ImageScreenWindow : public MovieWindow, public ImageWindow, public FinishDialogs {
     Q_OBJECT
 public:
     // peers.window and peers.finish are this window.
@@ -24,7 +22,6 @@ public:
     void play();
 
     frmImage& logic() { return logic_; }
-    MoviePlayer& player() { return *player_; }
 
     void hideImageScreen() override;
     void disableFileMenu() override;
@@ -42,14 +39,9 @@ signals:
     void sized(const ImageScreenSize& size);
     void finishShown(FinishDialogWindow* dialog);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeBox() override {}
-
 private:
     frmImage logic_;
     QuestionWindow* question_;
-    MoviePlayer* player_;
     QPointer<FinishDialogWindow> finish_;
 };
 
