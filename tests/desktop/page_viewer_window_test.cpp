@@ -94,10 +94,15 @@ TEST_F(Viewers, ThePrintableReportShowsThePrintHintAndPrintsOnlyOnYes) {
 TEST_F(Viewers, TheHtmlViewerShowsEncipheredPagesAndHintsOnAllButTheTips) {
     const auto plain = a.app / "Database" / "htmlfile.html";
     auto* tips = new BrowserWindow(a.ctx, *a.web, nullptr, a.app / "Database" / "TTips.wlb", "Tips", false);
+    bool read = false;
+    QObject::connect(tips, &PageViewerWindow::pageRead, [&read] { read = true; });
     ASSERT_TRUE(tips->openPage());
+    EXPECT_TRUE(std::filesystem::exists(plain)) << "the browser is given a plain copy";
     tips->show();
-    EXPECT_FALSE(shownText(tips->web()).isEmpty());
+    // Text may show before loading has finished; the copy goes at that point.
+    ASSERT_TRUE(waitUntil([&] { return read; }));
     EXPECT_FALSE(std::filesystem::exists(plain)) << "the plain copy goes once the page is read";
+    EXPECT_FALSE(shownText(tips->web()).isEmpty());
     EXPECT_TRUE(std::filesystem::exists(a.app / "Database" / "TTips.wlb"));
     EXPECT_FALSE(keysBringTheHint(tips->web(), a.host.messages, 3000));
     tips->cmdOk()->click();

@@ -97,7 +97,10 @@ PageViewerWindow::PageViewerWindow(std::unique_ptr<PageViewer> logic, AppContext
         if (logic_->confirmPrint()) printPage();
     });
     connect(pdf_, &QPushButton::clicked, this, &PageViewerWindow::askPdfFile);
-    connect(web_, &QWebEngineView::loadFinished, this, [this](bool) { logic_->pageLoaded(); });
+    connect(web_, &QWebEngineView::loadFinished, this, [this](bool) {
+        logic_->pageLoaded();
+        emit pageRead();
+    });
     connect(web_, &QWebEngineView::printFinished, this, [this](bool ok) { emit printed(ok); });
 }
 

@@ -40,6 +40,9 @@ public:
 signals:
     void printed(bool ok);
     void pdfSaved(bool ok);
+    // The browser has finished loading the page and the logic has been told
+    // (what was written only for it is gone by now).
+    void pageRead();
 
 protected:
     PageViewerWindow(std::unique_ptr<PageViewer> logic, AppContext& ctx, WebEnvironment& web, QWidget* owner);
