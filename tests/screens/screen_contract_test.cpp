@@ -7,6 +7,7 @@
 #include "screens/main_window_contract.h"
 #include "screens/message_dialog_contract.h"
 #include "screens/report_contract.h"
+#include "screens/show_image_screen_contract.h"
 #include "screens/splash_contract.h"
 #include "support/temp_folder.h"
 
@@ -115,6 +116,7 @@ const ScreenRow kScreens[] = {
     {message_dialog_contract::kScreen, "message_dialog.h"},
     {exam_mode_contract::kScreen, "exam_mode_screen.h", &exam_mode_contract::kContract},
     {image_contract::kScreen, "image_screen.h", &image_contract::kContract},
+    {show_image_contract::kScreen, "show_image_screen.h", &show_image_contract::kContract},
     {"frmPGrid", "objective_grid.h"},
     {live_update_contract::kScreen, "live_update_screen.h", &live_update_contract::kContract},
     {"frmBrowser", "browser_viewer.h"},

@@ -15,6 +15,7 @@
 #include "desktop/screens/main_window.h"
 #include "desktop/screens/mode_screen_link.h"
 #include "desktop/screens/report_window.h"
+#include "desktop/screens/show_image_window.h"
 #include "desktop/app/single_instance.h"
 #include "desktop/screens/splash_window.h"
 #include "desktop/screens/startup_trace.h"
@@ -104,6 +105,8 @@ int runApplication(int argc, char** argv) {
         std::unique_ptr<MainWindow> main;
         ExamModeWindow* mode = nullptr;  // owned by the main window's area
         std::unique_ptr<ModeScreenLink> modeLink;
+        ShowImageScreens showImages(ctx, web);
+        ReportScreenWindow* reportWindow = nullptr;
         SplashSteps steps;
         addSplashLoaders(ctx, steps);
         steps.loadReports = [load = steps.loadReports] {
@@ -130,7 +133,12 @@ int runApplication(int argc, char** argv) {
             reportPeers.questions = &tests;
             reportPeers.exhibit = &tests.exhibits();
             reportPeers.update = mode->logic().targets().update;
+            reportPeers.dragDrop = &showImages;
+            showImages.peers = {nullptr, modeLink.get(), &tests, mode->logic().targets().viewers, reportPeers.update};
+            showImages.hideReport = [&reportWindow] { if (reportWindow) reportWindow->hideReportScreen(); };
             auto* report = new ReportScreenWindow(ctx, web, *main, reportPeers);  // owned by the main window's area
+            reportWindow = report;
+            showImages.owner = report;
             tests.report = report;
             mode->logic().targets().reports = report;
             tests.hideMode = [&mode] { mode->hideModeScreen(); };
