@@ -51,4 +51,21 @@ FinishDialogWindow::FinishDialogWindow(ReplyTarget& parent, const FinishFlags& f
     layout->addLayout(buttonRow({yes_, no_}));
 }
 
+void runFinishDialog(ReplyTarget& parent, const FinishFlags& flags, QWidget* owner, QPointer<FinishDialogWindow>& open,
+                     const std::function<void(FinishDialogWindow*)>& shown) {
+    FinishDialogWindow dialog(parent, flags, owner);
+    open = &dialog;
+    QMetaObject::invokeMethod(owner, [shown, d = QPointer<FinishDialogWindow>(&dialog)] {
+        if (d) shown(d);
+    }, Qt::QueuedConnection);
+    dialog.exec();
+}
+
+void closeFinishDialog(QPointer<FinishDialogWindow>& open) {
+    if (QPointer<FinishDialogWindow> d = open) {
+        open = nullptr;
+        d->close();
+    }
+}
+
 }  // namespace examsim

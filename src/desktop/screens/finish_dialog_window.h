@@ -2,7 +2,9 @@
 #include "desktop/screens/screen_dialog.h"
 #include "screens/finish_dialog.h"
 
+#include <QPointer>
 #include <array>
+#include <functional>
 
 class QRadioButton;
 class QLabel;
@@ -29,5 +31,12 @@ private:
     QPushButton* yes_;
     QPushButton* no_;
 };
+
+// Shows the finish dialog modally over `owner`: `open` points at it while it
+// is up, and `shown` hears of it once it is on screen.
+void runFinishDialog(ReplyTarget& parent, const FinishFlags& flags, QWidget* owner, QPointer<FinishDialogWindow>& open,
+                     const std::function<void(FinishDialogWindow*)>& shown);
+// Closes the open finish dialog, if any, as its close box would.
+void closeFinishDialog(QPointer<FinishDialogWindow>& open);
 
 }  // namespace examsim

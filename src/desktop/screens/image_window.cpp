@@ -67,20 +67,10 @@ void ImageScreenWindow::sizeImageScreen(const ImageScreenSize& size) {
 }
 
 void ImageScreenWindow::showFinish(ReplyTarget& parent, const FinishFlags& flags) {
-    FinishDialogWindow dialog(parent, flags, this);
-    finish_ = &dialog;
-    QMetaObject::invokeMethod(this, [this, d = QPointer<FinishDialogWindow>(&dialog)] {
-        if (d) emit finishShown(d);
-    }, Qt::QueuedConnection);
-    dialog.exec();
+    runFinishDialog(parent, flags, this, finish_, [this](FinishDialogWindow* d) { emit finishShown(d); });
 }
 
-void ImageScreenWindow::closeFinish() {
-    if (QPointer<FinishDialogWindow> d = finish_) {
-        finish_ = nullptr;
-        d->close();
-    }
-}
+void ImageScreenWindow::closeFinish() { closeFinishDialog(finish_); }
 
 void ImageScreens::attach(QWidget* owner, QuestionWindow* question, Movie* questionMovie, TestRunPeers peers) {
     owner_ = owner;

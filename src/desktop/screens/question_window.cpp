@@ -71,19 +71,9 @@ void QuestionScreenWindow::disableFileMenu() {
 }
 
 void QuestionScreenWindow::showFinish(ReplyTarget& parent, const FinishFlags& flags) {
-    FinishDialogWindow dialog(parent, flags, this);
-    finish_ = &dialog;
-    QMetaObject::invokeMethod(this, [this, d = QPointer<FinishDialogWindow>(&dialog)] {
-        if (d) emit finishShown(d);
-    }, Qt::QueuedConnection);
-    dialog.exec();
+    runFinishDialog(parent, flags, this, finish_, [this](FinishDialogWindow* d) { emit finishShown(d); });
 }
 
-void QuestionScreenWindow::closeFinish() {
-    if (QPointer<FinishDialogWindow> d = finish_) {
-        finish_ = nullptr;
-        d->close();
-    }
-}
+void QuestionScreenWindow::closeFinish() { closeFinishDialog(finish_); }
 
 }  // namespace examsim
