@@ -10,6 +10,7 @@
 #include "core/app_context.h"
 #include "core/startup.h"
 #include "core/xml.h"
+#include "page_timing.h"
 #include "desktop/app/application.h"
 #include "desktop/app/desktop_host.h"
 #include "desktop/app/startup_loaders.h"
@@ -45,33 +46,6 @@ namespace {
 struct FreeLock : InstanceLock {
     bool acquire() override { return true; }
 };
-
-void spin(const std::function<bool()>& done) {
-    while (!done()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-// One animation frame after the condition: the page has drawn it.
-void drawn(QWebEnginePage* page) {
-    bool back = false;
-    page->runJavaScript("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(() => r(1))))",
-                        [&](const QVariant&) { back = true; });
-    spin([&] { return back; });
-}
-
-double barePageMs(WebEnvironment& web) {
-    QWebEngineView view;
-    view.setPage(new QWebEnginePage(web.profile(), &view));
-    view.resize(1024, 700);
-    view.show();
-    bool loaded = false;
-    QObject::connect(&view, &QWebEngineView::loadFinished, [&] { loaded = true; });
-    QElapsedTimer t;
-    t.start();
-    view.setHtml("<!DOCTYPE html><html><body><p>page</p></body></html>");
-    spin([&] { return loaded; });
-    drawn(view.page());
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
-}
 
 double questionScreenMs(DesktopTestRun& tests, const std::function<bool()>& build) {
     if (!build()) {
@@ -116,10 +90,6 @@ double bareProgramPeakMiB(const char* program) {
     return peak;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 }  // namespace
 

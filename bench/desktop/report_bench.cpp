@@ -9,6 +9,7 @@
 #include "core/file_io.h"
 #include "core/startup.h"
 #include "core/xml.h"
+#include "page_timing.h"
 #include "desktop/app/application.h"
 #include "desktop/app/desktop_host.h"
 #include "desktop/app/startup_loaders.h"
@@ -41,32 +42,6 @@ struct FreeLock : InstanceLock {
     bool acquire() override { return true; }
 };
 
-void spin(const std::function<bool()>& done) {
-    while (!done()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-void drawn(QWebEnginePage* page) {
-    bool back = false;
-    page->runJavaScript("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(() => r(1))))",
-                        [&](const QVariant&) { back = true; });
-    spin([&] { return back; });
-}
-
-double barePageMs(WebEnvironment& web) {
-    QWebEngineView view;
-    view.setPage(new QWebEnginePage(web.profile(), &view));
-    view.resize(1024, 700);
-    view.show();
-    bool loaded = false;
-    QObject::connect(&view, &QWebEngineView::loadFinished, [&] { loaded = true; });
-    QElapsedTimer t;
-    t.start();
-    view.setHtml("<!DOCTYPE html><html><body><p>page</p></body></html>");
-    spin([&] { return loaded; });
-    drawn(view.page());
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
-}
-
 double reportScreenMs(AppContext& ctx, ReportScreenWindow& report, const std::string& played) {
     QElapsedTimer t;
     t.start();
@@ -96,10 +71,6 @@ double pdfMs(WebEnvironment& web, const AppPaths& paths, const std::filesystem::
     return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 void ratio(const char* what, double a, double b, double target) {
     std::printf("%s: %.2fx (target <= %.2fx) %s  (%.0f ms vs %.0f ms)\n", what, a / b, target, a / b <= target ? "met" : "NOT met",

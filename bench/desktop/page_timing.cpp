@@ -1,0 +1,44 @@
+#include "page_timing.h"
+
+#include "desktop/movie/app_scheme.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <algorithm>
+
+namespace examsim {
+
+void spin(const std::function<bool()>& done) {
+    while (!done()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void drawn(QWebEnginePage* page) {
+    bool back = false;
+    page->runJavaScript("new Promise(r => requestAnimationFrame(() => requestAnimationFrame(() => r(1))))",
+                        [&](const QVariant&) { back = true; });
+    spin([&] { return back; });
+}
+
+double barePageMs(WebEnvironment& web) {
+    QWebEngineView view;
+    view.setPage(new QWebEnginePage(web.profile(), &view));
+    view.resize(1024, 700);
+    view.show();
+    bool loaded = false;
+    QObject::connect(&view, &QWebEngineView::loadFinished, [&] { loaded = true; });
+    QElapsedTimer t;
+    t.start();
+    view.setHtml("<!DOCTYPE html><html><body><p>page</p></body></html>");
+    spin([&] { return loaded; });
+    drawn(view.page());
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace examsim
