@@ -7,6 +7,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <algorithm>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace examsim {
 
@@ -39,6 +41,19 @@ double barePageMs(WebEnvironment& web) {
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
+}
+
+std::filesystem::path assembledBenchFolder(const std::string& name, const char* pack, const char* product) {
+    namespace fs = std::filesystem;
+    const fs::path work = fs::temp_directory_path() / ("examsim-" + name + "-" + std::to_string(::getpid()));
+    fs::create_directories(work / "runtime");
+    fs::permissions(work / "runtime", fs::perms::owner_all);
+    const std::string assemble = std::string(pack) + " assemble '" + product + "' '" + (work / "app").string() + "' > /dev/null";
+    if (std::system(assemble.c_str()) != 0) return {};
+    ::setenv("XDG_RUNTIME_DIR", (work / "runtime").c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox", 0);
+    return work;
 }
 
 }  // namespace examsim

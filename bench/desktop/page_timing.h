@@ -1,5 +1,7 @@
 #pragma once
+#include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QWebEnginePage;
@@ -16,5 +18,10 @@ void drawn(QWebEnginePage* page);
 // baseline each screen is measured against in the same run.
 double barePageMs(WebEnvironment& web);
 double median(std::vector<double> v);
+
+// A scratch folder named after the benchmark, holding the sample product
+// assembled into app/ and a private runtime folder, with the environment set
+// for an offscreen web engine. Empty when assembling failed.
+std::filesystem::path assembledBenchFolder(const std::string& name, const char* pack, const char* product);
 
 }  // namespace examsim

@@ -81,14 +81,8 @@ void ratio(const char* what, double a, double b, double target) {
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
-    const fs::path work = fs::temp_directory_path() / ("examsim-report-bench-" + std::to_string(::getpid()));
-    fs::create_directories(work / "runtime");
-    fs::permissions(work / "runtime", fs::perms::owner_all);
-    const std::string assemble = std::string(EXAMSIM_PACK) + " assemble '" + PRODUCT_DIR + "' '" + (work / "app").string() + "' > /dev/null";
-    if (std::system(assemble.c_str()) != 0) return 1;
-    ::setenv("XDG_RUNTIME_DIR", (work / "runtime").c_str(), 1);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    ::setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox", 0);
+    const fs::path work = assembledBenchFolder("report-bench", EXAMSIM_PACK, PRODUCT_DIR);
+    if (work.empty()) return 1;
     prepareWebEngine();
     QApplication app(argc, argv);
     AppContext ctx;
