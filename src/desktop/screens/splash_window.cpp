@@ -29,12 +29,12 @@ SplashWindow::SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps ste
     status_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
-    // The loader's ticks start again from the first frame, and never early,
-    // so the hand-over comes as the stay ends, not up to a tick after.
+    // The loader runs while the splash movie is still loading, so the mode
+    // screen's movie loads beside it; short ticks keep the hand-over close
+    // behind the mode screen's "kill".
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&player(), &MoviePlayer::drawn, this, [this] {
         drawn_.start();
-        if (timer_.isActive()) timer_.start();
         logWindowEvent("splash");
     });
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -69,8 +69,9 @@ void SplashWindow::prepareScreens() {
     if (steps_.prepareScreens) steps_.prepareScreens();
 }
 
-// The splash stays a moment once drawn, not just flashed; a movie that
-// never draws holds the program up for five seconds at most.
+// The splash stays a few frames once drawn, so it is seen rather than
+// flashed; a movie that never draws holds the program up for five seconds
+// at most.
 bool SplashWindow::readyForHandOver() {
     const bool seen = (drawn_.isValid() && drawn_.elapsed() >= kShownMilliseconds) || logic_.ticks() > 5000 / kTickMilliseconds;
     return seen && (!steps_.modeScreenReady || steps_.modeScreenReady());

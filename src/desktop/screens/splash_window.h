@@ -25,8 +25,8 @@ struct SplashSteps {
 class SplashWindow : public MovieWindow, public SplashHost {
     Q_OBJECT
 public:
-    static constexpr int kTickMilliseconds = 50;
-    static constexpr int kShownMilliseconds = 200;
+    static constexpr int kTickMilliseconds = 10;
+    static constexpr int kShownMilliseconds = 80;
 
     SplashWindow(AppContext& ctx, WebEnvironment& web, SplashSteps steps);
 
