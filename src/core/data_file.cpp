@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "core/atomic_file.h"
+#include "core/character_references.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
 #include "core/file_ops.h"
@@ -114,7 +115,10 @@ std::string declaredAsStored(std::string_view xml) {
 }
 
 std::string storedBytes(const pugi::xml_node& doc) {
-    return utf8ToCp1252Lossy(crlfLineBreaks(declaredAsStored(xmlText(doc))));
+    const std::string text = crlfLineBreaks(declaredAsStored(xmlText(doc)));
+    std::string ansi;
+    if (!utf8ToCp1252(text, ansi)) ansi = utf8ToCp1252Lossy(referencedForCodePage(text));
+    return ansi;
 }
 
 void saveDataDocument(AppContext& ctx, const pugi::xml_node& doc, std::string_view name) {
@@ -132,7 +136,7 @@ void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::pat
     text = crlfLineBreaks(declaredAsStored(text));
     std::string ansi;
     if (!utf8ToCp1252(text, ansi)) {
-        text = stripNonAscii(text);
+        text = referencedForCodePage(text);
         ansi = utf8ToCp1252Lossy(text);
     }
     try {

@@ -27,7 +27,8 @@ XmlParseOutcome loadDataDocumentAt(AppContext& ctx, const std::filesystem::path&
 std::string declaredAsStored(std::string_view xml);
 
 // The document's XML text as it is stored: Windows-1252 (so declared, when it
-// has a declaration), line breaks CR LF, characters the code page cannot hold dropped.
+// has a declaration), line breaks CR LF, characters the code page cannot hold
+// as character references (referencedForCodePage).
 std::string storedBytes(const pugi::xml_node& doc);
 
 // Replaces "Database/<name>.wlb" with the enciphered document, atomically.
@@ -41,9 +42,9 @@ void saveDataDocumentAt(AppContext& ctx, const pugi::xml_node& doc, const std::f
 std::string crlfLineBreaks(std::string_view text);
 
 // Writes a plain ANSI text file (atomically). The text is replaced by what was
-// written (CR LF line breaks, a declaration naming "windows-1252"). A character the code page cannot hold makes it
-// write the text without such characters; any other failure shows "si13" and
-// ends the program.
+// written (CR LF line breaks, a declaration naming "windows-1252", characters
+// the code page cannot hold as character references). A failure to write shows
+// "si13" and ends the program.
 void writeXMLFile(AppContext& ctx, std::string& text, const std::filesystem::path& plainFile, std::string_view logLabel);
 
 }  // namespace examsim

@@ -207,6 +207,4 @@ std::string utf8ToCp1252Lossy(std::string_view utf8) {
     return out;
 }
 
-std::string stripNonAscii(std::string_view utf8) { return cp1252ToUtf8(utf8ToCp1252Lossy(utf8)); }
-
 }  // namespace examsim

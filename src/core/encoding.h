@@ -26,7 +26,4 @@ bool utf8ToCp1252(std::string_view utf8, std::string& out);
 // As above, dropping every character that cannot be held.
 std::string utf8ToCp1252Lossy(std::string_view utf8);
 
-// The text without the characters that Windows-1252 cannot hold (UTF-8 in and out).
-std::string stripNonAscii(std::string_view utf8);
-
 }  // namespace examsim

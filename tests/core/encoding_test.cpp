@@ -1,3 +1,4 @@
+#include "core/character_references.h"
 #include "core/data_file.h"
 #include "core/encoding.h"
 #include "core/messages.h"
@@ -20,12 +21,28 @@ TEST(Encoding, Windows1252RoundTripsThroughUtf8) {
     EXPECT_EQ(cp1252ToUtf8("\x93q\x94"), "\xE2\x80\x9Cq\xE2\x80\x9D");
 }
 
-TEST(Encoding, CharactersOutsideTheCodePageAreDroppedByStripNonAscii) {
-    const std::string text = "a\xE2\x9C\x93" "b\xC3\xA9" "c\xF0\x9F\x98\x80" "d";  // a✓béc😀d
-    std::string out;
-    EXPECT_FALSE(utf8ToCp1252(text, out));
-    EXPECT_EQ(stripNonAscii(text), "ab\xC3\xA9" "cd");
-    EXPECT_EQ(stripNonAscii("\xE2\x9C\x93"), "");
+// What XML reads back as a reference becomes one; what it cannot is left
+// out, and the text still parses.
+TEST(Encoding, CharactersOutsideTheCodePageBecomeReferencesWhereXmlReadsThemBack) {
+    const struct {
+        const char* xml;
+        const char* stored;
+    } cases[] = {
+        {"<a>\xC5\x81\xC3\xB3" "d\xC5\xBA</a>", "<a>&#321;\xC3\xB3" "d&#378;</a>"},                       // Łódź: ó is held
+        {"<a t=\"\xE2\x9C\x93\" u='x\xF0\x9F\x98\x80'>\xE2\x82\xAC</a>", "<a t=\"&#10003;\" u='x&#128512;'>\xE2\x82\xAC</a>"},
+        {"<a><!-- \xE2\x9C\x93 --><?p \xE2\x9C\x93?><![CDATA[\xE2\x9C\x93<]]>\xE2\x9C\x93</a>", "<a><!--  --><?p ?><![CDATA[<]]>&#10003;</a>"},
+        {"<\xE4\xB8\xAD" "a x=\"1\">\xE4\xB8\xAD</\xE4\xB8\xAD" "a>", "<a x=\"1\">&#20013;</a>"},     // not in a name
+        {"<a>\xE2\x9C</a>", "<a></a>"},                                                              // a broken sequence
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xml);
+        const std::string stored = referencedForCodePage(c.xml);
+        EXPECT_EQ(stored, c.stored);
+        std::string ansi;
+        EXPECT_TRUE(utf8ToCp1252(stored, ansi));
+        pugi::xml_document doc;
+        EXPECT_TRUE(parseXml(doc, stored));
+    }
 }
 
 TEST(Encoding, InPlaceConversionMatchesTheCopyingOneForAnyMix) {
@@ -68,12 +85,14 @@ TEST_F(DataDocuments, StoredTextIsWindows1252WithCrLfLineBreaks) {
     EXPECT_EQ(storedBytes(doc), "<r>one\r\ntwo\r\nthree\xE9</r>");
 }
 
-TEST_F(DataDocuments, ACharacterOutsideTheCodePageIsDroppedNotFatal) {
+// A learner's answer or remark in any script comes back as it was typed.
+TEST_F(DataDocuments, ACharacterOutsideTheCodePageSurvivesSaveAndLoad) {
+    const std::string xml = "<r a=\"\xC5\x81\xC3\xB3" "d\xC5\xBA\">ok \xE2\x9C\x93 caf\xC3\xA9 \xF0\x9F\x98\x80 &amp;#321;</r>";
     pugi::xml_document doc, back;
-    ASSERT_TRUE(parseXml(doc, "<r>ok \xE2\x9C\x93 caf\xC3\xA9</r>"));
+    ASSERT_TRUE(parseXml(doc, xml));
     saveDataDocument(ctx, doc, "Tick");
     ASSERT_TRUE(loadDataDocument(ctx, "Tick", back));
-    EXPECT_EQ(textContent(back.first_child()), "ok  caf\xC3\xA9");
+    EXPECT_EQ(xmlText(back), xml);
     EXPECT_TRUE(host.messages.shown.empty());
 }
 
@@ -104,11 +123,11 @@ TEST_F(DataDocuments, AMissingDataFileRaisesTheSourceErrorNamingTheFile) {
     }
 }
 
-TEST_F(DataDocuments, WriteXmlFileNormalisesLineBreaksAndFallsBackToStrippedText) {
+TEST_F(DataDocuments, WriteXmlFileNormalisesLineBreaksAndKeepsEveryCharacter) {
     std::string text = "<a>\xE2\x9C\x93 \xC3\xA9\nx</a>";
     writeXMLFile(ctx, text, t / "Database" / "simulator", "test");
-    EXPECT_EQ(text, "<a> \xC3\xA9\r\nx</a>");
-    EXPECT_EQ(readFile(t / "Database" / "simulator"), "<a> \xE9\r\nx</a>");
+    EXPECT_EQ(text, "<a>&#10003; \xC3\xA9\r\nx</a>");
+    EXPECT_EQ(readFile(t / "Database" / "simulator"), "<a>&#10003; \xE9\r\nx</a>");
 }
 
 // Whatever a text declared on arrival, what is written says what it is.
