@@ -1,11 +1,14 @@
 // The update helper as the update screen starts it: a program of its own.
+#include "support/context_fixture.h"
 #include "support/temp_folder.h"
+#include "update/install_outcome.h"
 #include "zip_builder.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace examsim;
 using namespace examsim::test;
 
 namespace {
@@ -59,6 +62,28 @@ TEST(UpgradeHelper, RefusesBadPackagesAndBadCalls) {
     EXPECT_EQ(helper({"install"}), 2);
     EXPECT_EQ(helper({"run", app.string()}), 2);
     EXPECT_EQ(helper({"install", (t / "nowhere").string()}), 2);
+}
+
+// The helper runs after the update screen has gone: a failed install is
+// said at the next start, once; a good one is not.
+class InstallOutcome : public ContextFixture {};
+
+TEST_F(InstallOutcome, AFailedInstallIsSaidAtTheNextStartOnce) {
+    writeFile(t / "Database" / "QuestionBank.wlb", "old bank");
+    writeZip(t / "upgrade" / "patch.zip", {{"Database/QuestionBank.wlb", "new bank"}, {"../escaped", "x"}});
+    ASSERT_EQ(helper({"install", t.path().string()}), 1);
+    reportLastInstall(ctx);
+    ASSERT_EQ(host.messages.shown.size(), 1u);
+    EXPECT_NE(host.messages.shown[0].text.find("could not be installed"), std::string::npos);
+    EXPECT_NE(host.messages.shown[0].text.find("escaped"), std::string::npos) << "the reason is given";
+    reportLastInstall(ctx);
+    EXPECT_EQ(host.messages.shown.size(), 1u);
+
+    writeZip(t / "upgrade" / "patch.zip", {{"Database/QuestionBank.wlb", "new bank"}});
+    ASSERT_EQ(helper({"install", t.path().string()}), 0);
+    reportLastInstall(ctx);
+    EXPECT_EQ(host.messages.shown.size(), 1u) << "a good install says nothing";
+    EXPECT_FALSE(std::filesystem::exists(t / "upgrade" / "install-outcome.txt"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 //   examsim-upgrade install FOLDER  upgrade/patch.zip -> FOLDER, staged in upgrade/patch/
 #include "core/app_paths.h"
 #include "update/archive_install.h"
+#include "update/install_outcome.h"
 
 #include <cstring>
 #include <iostream>
@@ -42,6 +43,11 @@ int main(int argc, char** argv) {
         // The staging folder stays; the next start of the program removes it.
         r = examsim::installArchive(paths, upgrade / "patch.zip", upgrade / "patch", folder);
         if (r.ok) fs::remove(upgrade / "patch.zip", ec);
+        try {
+            examsim::recordInstallOutcome(paths, r);
+        } catch (const std::exception& e) {
+            std::cerr << "examsim-upgrade: the outcome was not noted: " << e.what() << "\n";
+        }
     } else {
         return usage();
     }

@@ -21,6 +21,7 @@
 #include "desktop/screens/startup_trace.h"
 #include "desktop/app/startup_loaders.h"
 #include "desktop/app/test_run.h"
+#include "update/install_outcome.h"
 
 #include <QApplication>
 #include <memory>
@@ -90,6 +91,7 @@ int runApplication(int argc, char** argv) {
 
     try {
         runStartup(ctx, lock, desktopStartupLoaders());
+        reportLastInstall(ctx);
         traceStartup("data documents loaded");
 
         WebEnvironment web(ctx.paths);
