@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace examsim {
@@ -53,10 +54,13 @@ std::string joined(const std::vector<std::string>& parts) {
 }
 
 // Writes an entry's data to a new file of the staging folder.
-bool stageFile(archive* a, const fs::path& file, std::uint64_t& total, const UnpackLimits& limits, std::string& why) {
+// A program the package brings stays a program; no other mode bit is taken.
+bool stageFile(archive* a, const fs::path& file, mode_t executable, std::uint64_t& total, const UnpackLimits& limits,
+               std::string& why) {
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0 && executable) ::fchmod(fd, 0644 | (executable & 0111));
     if (fd < 0) {
         why = "cannot stage " + file.string();
         return false;
@@ -139,7 +143,7 @@ InstallResult unpackArchive(const fs::path& archivePath, const fs::path& staging
             folders.insert(up);
         }
         std::string why;
-        if (!stageFile(a.get(), staging / rel, total, limits, why)) return fail(why);
+        if (!stageFile(a.get(), staging / rel, archive_entry_perm(entry) & 0111, total, limits, why)) return fail(why);
         files.insert(rel);
     }
     result.ok = true;
@@ -167,7 +171,10 @@ InstallResult installStaged(const AppPaths& paths, const fs::path& staging, cons
         for (std::size_t i = 0; i < files.size(); ++i) {
             fs::create_directories(targets[i].parent_path());
             if (!paths.keepsInside(targets[i])) throw FileWriteError("outside the application folder: " + files[i]);
+            const bool added = !fs::exists(targets[i]);
             auto writer = std::make_unique<AtomicFileWriter>(targets[i]);
+            // A replaced file keeps its own mode; an added one takes the package's.
+            if (added) fs::permissions(writer->temporary(), fs::status(staging / files[i]).permissions());
             std::ifstream in(staging / files[i], std::ios::binary);
             if (!in) throw FileWriteError("the staged file is missing: " + files[i]);
             std::vector<char> buffer(1 << 20);

@@ -68,6 +68,21 @@ TEST_F(Installer, APackageReplacesAndAddsItsFilesOnly) {
                                                              {"movies/liveupdate.wlb", "new movie"}}));
 }
 
+// An updated program must still start: an added file takes the package's
+// execute bits and nothing more, a replaced one keeps its own mode.
+TEST_F(Installer, ProgramsStayProgramsAndNoOtherModeBitIsTaken) {
+    writeFile(app / "examsim", "old program");
+    fs::permissions(app / "examsim", fs::perms(0755));
+    const InstallResult r = install({{"examsim", "new program", 0100644},
+                                     {"examsim-tool", "new helper", 0104755},  // set-user-id asked for
+                                     {"Database/new.wlb", "data", 0100666}});
+    ASSERT_TRUE(r.ok) << r.reason;
+    const auto mode = [&](const char* rel) { return static_cast<unsigned>(fs::status(app / rel).permissions()) & 07777u; };
+    EXPECT_EQ(mode("examsim"), 0755u);
+    EXPECT_EQ(mode("examsim-tool"), 0755u);
+    EXPECT_EQ(mode("Database/new.wlb"), 0644u);
+}
+
 // Any bad entry refuses the whole package: nothing of it reaches the product
 // or any other place, and its staging folder is gone.
 TEST_F(Installer, ABadEntryRefusesThePackageAndChangesNothing) {
