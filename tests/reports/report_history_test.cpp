@@ -26,7 +26,6 @@ protected:
         EXPECT_TRUE(loadDataDocument(ctx, "MainReport", doc));
         return xmlText(doc);
     }
-    std::size_t records() { return selectAll(ctx.reportDoc, "QuestionBank/History/Test").size(); }
 };
 
 }  // namespace

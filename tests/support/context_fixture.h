@@ -4,6 +4,8 @@
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace examsim::test {
 
@@ -15,6 +17,13 @@ protected:
         ctx.paths.setFolder(t.path());
         std::filesystem::create_directories(t / "Database");
         host.attach(ctx);
+    }
+    // Texts of the boxes shown so far, then forgotten.
+    std::vector<std::string> said() {
+        std::vector<std::string> texts;
+        for (const ShownMessage& m : host.messages.shown) texts.push_back(m.text);
+        host.messages.shown.clear();
+        return texts;
     }
     TempFolder t;
     AppContext ctx;

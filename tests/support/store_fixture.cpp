@@ -22,6 +22,8 @@ std::vector<std::string> StoreFixture::shownTexts() const {
     return texts;
 }
 
+std::size_t StoreFixture::records() const { return selectAll(ctx.reportDoc, "QuestionBank/History/Test").size(); }
+
 std::vector<std::string> StoreFixture::strayFiles(const std::vector<std::string>& expected) const {
     std::vector<std::string> stray;
     for (const auto& folder : {t.path(), t / "Database"})

@@ -12,6 +12,8 @@ protected:
     void useProduct(const std::string& xml);
     // Texts of the boxes shown so far.
     std::vector<std::string> shownTexts() const;
+    // Records of the report history in memory.
+    std::size_t records() const;
     // Files of the application folder and Database whose name is not in `expected`.
     std::vector<std::string> strayFiles(const std::vector<std::string>& expected) const;
 
