@@ -1,6 +1,7 @@
 #include "check.h"
 #include "core/crypt_api.h"
 #include "pack.h"
+#include "qti/qti_import.h"
 
 #include <iostream>
 #include <string>
@@ -12,7 +13,10 @@ int usage() {
                  "  examsim-pack encipher <plain file> <container.wlb>\n"
                  "  examsim-pack decipher <container.wlb> <plain file>\n"
                  "  examsim-pack assemble <product folder> <application folder>\n"
-                 "  examsim-pack check <product folder>\n";
+                 "  examsim-pack check <product folder>\n"
+                 "  examsim-pack import-qti <package.zip|folder|item.xml>... --product <product folder>\n"
+                 "               [--test NAME] [--objective NAME] [--level Beginner|Intermediate|Expert]\n"
+                 "               [--skip-unsupported]\n";
     return 2;
 }
 
@@ -27,10 +31,45 @@ int check(const char* product) {
     return 1;
 }
 
+int importQti(int argc, char** argv) {
+    examsim::pack::qti::ImportOptions o;
+    for (int i = 2; i < argc; ++i) {
+        const std::string a = argv[i];
+        std::string* value = a == "--product" ? nullptr
+                             : a == "--test"  ? &o.test
+                             : a == "--objective" ? &o.objective
+                             : a == "--level" ? &o.level
+                                              : nullptr;
+        if (a == "--skip-unsupported") {
+            o.skipUnsupported = true;
+        } else if (a == "--product" || value) {
+            if (++i == argc) return usage();
+            if (value)
+                *value = argv[i];
+            else
+                o.product = argv[i];
+        } else if (a.rfind("--", 0) == 0) {
+            return usage();
+        } else {
+            o.sources.emplace_back(a);
+        }
+    }
+    if (o.sources.empty() || o.product.empty()) return usage();
+    return examsim::pack::qti::importQti(o, std::cout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string verb = argc > 1 ? argv[1] : "";
+    if (verb == "import-qti") {
+        try {
+            return importQti(argc, argv);
+        } catch (const std::exception& e) {
+            std::cerr << "examsim-pack: " << e.what() << "\n";
+            return examsim::pack::qti::kRefused;
+        }
+    }
     if (!(argc == 4 || (argc == 3 && verb == "check"))) return usage();
     try {
         if (verb == "check")
