@@ -13,34 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Sample {
-    const char* file;
-    const char* questionId;
-    const char* kind;
-    int marks;
-    Learner right, wrong;
-};
-
-// Points are in the picture file's pixels; the console-port item draws its
-// picture at half size, so its areas must have been scaled up.
-const std::vector<Sample>& samples() {
-    static const std::vector<Sample> s = {
-        {"choice_single.xml", "QTI-sample-dns-role", "Single Choice", 1, choosing({"The DNS server"}),
-         choosing({"The DHCP server"})},
-        {"choice_multiple.xml", "QTI-sample-private-ranges", "Multiple Choice", 2,
-         choosing({"10.20.30.40", "192.168.7.1"}), choosing({"10.20.30.40", "172.40.0.1"})},
-        {"text_entry.xml", "QTI-sample-time-protocol", "Fill in the blank", 1, typing("  network time  PROTOCOL"),
-         typing("SNTP")},
-        {"hotspot_single.xml", "QTI-sample-console-port", "HotSpot", 1, clicking({{150, 60}}), clicking({{50, 60}})},
-        {"hotspot_multiple.xml", "QTI-sample-copper-ports", "MultipleHotSpot", 1, clicking({{50, 60}, {250, 60}}),
-         clicking({{50, 60}, {150, 60}, {350, 40}})},
-        {"graphic_gap_match.xml", "QTI-sample-pdu-names", "DragNDrop", 1,
-         dropping({{"Segment", {200, 40}}, {"Packet", {200, 100}}}),
-         dropping({{"Packet", {200, 40}}, {"Segment", {200, 100}}})},
-    };
-    return s;
-}
-
 pugi::xml_node itemById(const pugi::xml_node& test, const std::string& id) {
     return selectFirst(test, "item[@questionId=$id]", {{"id", id}});
 }
@@ -51,7 +23,7 @@ protected:
 };
 
 TEST_F(QtiImport, EachKindImportsPassesTheCheckAndScoresRightAndWrong) {
-    for (const auto& s : samples()) {
+    for (const KindSample& s : kindSamples()) {
         SCOPED_TRACE(s.file);
         const PackRun run = runPack("import-qti", {qtiSamples() / s.file, "--product", product.path(), "--test",
                                                    "Diagnostic", "--objective", "Network Services", "--level", "Expert"});
@@ -60,7 +32,7 @@ TEST_F(QtiImport, EachKindImportsPassesTheCheckAndScoresRightAndWrong) {
         EXPECT_NE(run.output.find("no findings"), std::string::npos) << run.output;
     }
     const auto before = snapshot(product.path());
-    for (const auto& s : samples()) {
+    for (const KindSample& s : kindSamples()) {
         SCOPED_TRACE(s.file);
         const PackRun again = runPack("import-qti", {qtiSamples() / s.file, "--product", product.path(), "--test",
                                                      "Diagnostic", "--objective", "Network Services", "--level", "Expert"});
@@ -76,7 +48,7 @@ TEST_F(QtiImport, EachKindImportsPassesTheCheckAndScoresRightAndWrong) {
         const pugi::xml_node test = start("Diagnostic");
         ASSERT_TRUE(test);
         int worth = 0;
-        for (const auto& s : samples()) {
+        for (const KindSample& s : kindSamples()) {
             SCOPED_TRACE(s.file);
             const pugi::xml_node item = itemById(test, s.questionId);
             ASSERT_TRUE(item);

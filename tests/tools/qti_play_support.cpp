@@ -2,6 +2,7 @@
 
 #include "bank/answers.h"
 #include "bank/question_bank.h"
+#include "bank/quiz.h"
 #include "bank/standard_tests.h"
 #include "core/messages.h"
 #include "core/product_config.h"
@@ -116,6 +117,26 @@ bool judge(const pugi::xml_node& item, const Learner& l) {
     return false;
 }
 
+// Points are in the picture file's pixels; the console-port item draws its
+// picture at half size, so its areas must have been scaled up.
+const std::vector<KindSample>& kindSamples() {
+    static const std::vector<KindSample> s = {
+        {"choice_single.xml", "QTI-sample-dns-role", "Single Choice", 1, choosing({"The DNS server"}),
+         choosing({"The DHCP server"})},
+        {"choice_multiple.xml", "QTI-sample-private-ranges", "Multiple Choice", 2,
+         choosing({"10.20.30.40", "192.168.7.1"}), choosing({"10.20.30.40", "172.40.0.1"})},
+        {"text_entry.xml", "QTI-sample-time-protocol", "Fill in the blank", 1, typing("  network time  PROTOCOL"),
+         typing("SNTP")},
+        {"hotspot_single.xml", "QTI-sample-console-port", "HotSpot", 1, clicking({{150, 60}}), clicking({{50, 60}})},
+        {"hotspot_multiple.xml", "QTI-sample-copper-ports", "MultipleHotSpot", 1, clicking({{50, 60}, {250, 60}}),
+         clicking({{50, 60}, {150, 60}, {350, 40}})},
+        {"graphic_gap_match.xml", "QTI-sample-pdu-names", "DragNDrop", 1,
+         dropping({{"Segment", {200, 40}}, {"Packet", {200, 100}}}),
+         dropping({{"Packet", {200, 40}}, {"Segment", {200, 100}}})},
+    };
+    return s;
+}
+
 void AssembledProduct::assemble(const fs::path& product) {
     const PackRun run = runPack("assemble", {product, t.path()});
     ASSERT_EQ(run.status, 0) << run.output;
@@ -130,6 +151,14 @@ void AssembledProduct::assemble(const fs::path& product) {
 pugi::xml_node AssembledProduct::start(const std::string& test) {
     played.reset();
     if (!startTest(ctx, test)) return {};
+    if (!parseXml(played, readFile(currentTestFilePath(ctx)))) return {};
+    return played.document_element();
+}
+
+pugi::xml_node AssembledProduct::startQuiz() {
+    played.reset();
+    loadQuizDocument(ctx);
+    if (!createQuiz(ctx, "All", 60, "Quiz")) return {};
     if (!parseXml(played, readFile(currentTestFilePath(ctx)))) return {};
     return played.document_element();
 }

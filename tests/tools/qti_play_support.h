@@ -26,6 +26,17 @@ Learner typing(std::string text);
 Learner clicking(std::vector<std::pair<int, int>> points);
 Learner dropping(std::vector<std::pair<std::string, std::pair<int, int>>> tiles);
 
+// One sample item per kind (in qtiSamples()), its questionId once imported,
+// and a right and a wrong answer to it.
+struct KindSample {
+    const char* file;
+    const char* questionId;
+    const char* kind;
+    int marks;
+    Learner right, wrong;
+};
+const std::vector<KindSample>& kindSamples();
+
 // Judges a played question (answers merged) by the product's rules, as the
 // question and drag-and-drop movies do.
 bool judge(const pugi::xml_node& item, const Learner& learner);
@@ -37,6 +48,8 @@ protected:
     void assemble(const std::filesystem::path& product);
     // Builds the named test (answers merged) into `played`; its root `Test`.
     pugi::xml_node start(const std::string& test);
+    // Builds a quiz of every quiz question into `played`.
+    pugi::xml_node startQuiz();
     // Records an answer on a question as the movie does (marks all or nothing).
     void answer(pugi::xml_node item, const Learner& learner);
     // Evaluates `played`: the marks scored and the marks it is worth.
