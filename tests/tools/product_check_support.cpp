@@ -12,10 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::array<const char*, 7> kObjectives = {
-    "Network Models and Media", "IP Addressing and Subnetting",    "Switching and Routing",
-    "Network Services",         "Wireless and Wide Area Networks", "Network Security",
-    "Troubleshooting and Tools"};
+const std::array<const char*, 7>& kObjectives = sampleObjectives();
 
 struct Kind {
     const char* type;
@@ -96,6 +93,14 @@ void writeGeneratedQuestions(const fs::path& product) {
 }
 
 }  // namespace
+
+const std::array<const char*, 7>& sampleObjectives() {
+    static const std::array<const char*, 7> names = {
+        "Network Models and Media", "IP Addressing and Subnetting",    "Switching and Routing",
+        "Network Services",         "Wireless and Wide Area Networks", "Network Security",
+        "Troubleshooting and Tools"};
+    return names;
+}
 
 fs::path sourceProduct() {
     const char* src = std::getenv("EXAMSIM_SOURCE_DIR");

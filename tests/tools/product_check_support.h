@@ -1,6 +1,7 @@
 #pragma once
 #include "support/temp_folder.h"
 
+#include <array>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -18,6 +19,9 @@ struct PackRun {
 PackRun runPack(const std::string& verb, std::initializer_list<std::filesystem::path> paths);
 
 std::filesystem::path sourceProduct();
+
+// The sample product's seven objectives, in its order.
+const std::array<const char*, 7>& sampleObjectives();
 
 // A copy of the sample product whose questions are replaced by a small,
 // generated, complete set, so the rule tests do not depend on the content.

@@ -15,10 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::array<const char*, 7> kObjectives = {
-    "Network Models and Media", "IP Addressing and Subnetting",    "Switching and Routing",
-    "Network Services",         "Wireless and Wide Area Networks", "Network Security",
-    "Troubleshooting and Tools"};
+const std::array<const char*, 7>& kObjectives = sampleObjectives();
 
 const char* difficultyOf(const std::string& level) {
     return level == "Beginner" ? "easy" : level == "Intermediate" ? "medium" : "difficult";

@@ -1,6 +1,7 @@
 // The assembled sample product scored end to end: a Final answered fully right
 // lands in the history with every product objective named and fully marked.
 #include "product_check_support.h"
+#include "qti_play_support.h"
 
 #include "bank/answers.h"
 #include "bank/question_bank.h"
@@ -21,18 +22,11 @@ using namespace examsim::test;
 
 namespace {
 
-class SampleFinal : public ContextFixture {
+class SampleFinal : public AssembledProduct {
 protected:
     void SetUp() override {
-        ContextFixture::SetUp();
-        const PackRun run = runPack("assemble", {sourceProduct(), t.path()});
-        ASSERT_EQ(run.status, 0) << run.output;
-        loadSystemDocument(ctx);
-        loadMessageCatalogue(ctx);
-        loadProductDocument(ctx);
-        loadQuestionBank(ctx);
-        ASSERT_TRUE(loadAnswerDocument(ctx));
-        loadReportHistory(ctx);
+        AssembledProduct::SetUp();
+        assemble(sourceProduct());
     }
 
     // The product's objective names, in the order the product lists them.

@@ -27,14 +27,9 @@ void convertChoice(const ItemContext& ctx, const pugi::xml_node& interaction, Qu
             ctx.refuse("has two choices named \"" + std::string(c.attribute("identifier").value()) + "\"");
         q.options.push_back(o);
     }
-    if (r.correct.empty()) ctx.refuse("has no correct response");
-    for (const auto& v : r.correct) {
-        const auto it = byId.find(v);
-        if (it == byId.end()) ctx.refuse("has a correct response naming \"" + v + "\", which is none of its choices");
-        q.options[it->second].correct = true;
-    }
+    const std::vector<bool> correct = correctPositions(ctx, r, byId, "choices");
     std::size_t right = 0;
-    for (const auto& o : q.options) right += o.correct;
+    for (std::size_t i = 0; i < q.options.size(); ++i) right += q.options[i].correct = correct[i];
     if (q.kind == "Single Choice" && right != 1) ctx.refuse("lets the learner pick one choice but has " + std::to_string(right) + " correct");
     if (right == q.options.size()) ctx.refuse("has every choice correct");
     // Marks are all or nothing, so the learner is told how many to pick.

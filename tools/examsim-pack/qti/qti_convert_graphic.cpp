@@ -67,14 +67,9 @@ void convertHotspot(const ItemContext& ctx, const pugi::xml_node& interaction, Q
         q.hotspots.push_back(h);
     }
     requireApart(ctx, areas);
-    if (r.correct.empty()) ctx.refuse("has no correct response");
-    for (const auto& v : r.correct) {
-        const auto it = byId.find(v);
-        if (it == byId.end()) ctx.refuse("has a correct response naming \"" + v + "\", which is none of its areas");
-        q.hotspots[it->second].correct = true;
-    }
+    const std::vector<bool> correct = correctPositions(ctx, r, byId, "areas");
     std::size_t right = 0;
-    for (const auto& h : q.hotspots) right += h.correct;
+    for (std::size_t i = 0; i < q.hotspots.size(); ++i) right += q.hotspots[i].correct = correct[i];
     const bool single = interaction.attribute("maxChoices").as_int(1) == 1;
     q.kind = single ? "HotSpot" : "MultipleHotSpot";
     if (single && right != 1) ctx.refuse("lets the learner pick one area but has " + std::to_string(right) + " correct");

@@ -88,6 +88,18 @@ ResponseDeclaration responseOf(const ItemContext& ctx, const pugi::xml_node& int
     ctx.refuse("has no responseDeclaration \"" + id + "\" for its interaction");
 }
 
+std::vector<bool> correctPositions(const ItemContext& ctx, const ResponseDeclaration& r,
+                                   const std::map<std::string, std::size_t>& byId, const std::string& what) {
+    if (r.correct.empty()) ctx.refuse("has no correct response");
+    std::vector<bool> correct(byId.size(), false);
+    for (const auto& v : r.correct) {
+        const auto it = byId.find(v);
+        if (it == byId.end()) ctx.refuse("has a correct response naming \"" + v + "\", which is none of its " + what);
+        correct[it->second] = true;
+    }
+    return correct;
+}
+
 Question convertItem(const ItemSource& source) {
     pugi::xml_document doc;
     const std::string file = source.file.filename().string();

@@ -2,6 +2,7 @@
 #include "qti_question.h"
 
 #include <filesystem>
+#include <map>
 #include <pugixml.hpp>
 #include <string>
 #include <utility>
@@ -40,6 +41,12 @@ struct ResponseDeclaration {
 
 // The declaration the interaction answers into; refuses when there is none.
 ResponseDeclaration responseOf(const ItemContext& ctx, const pugi::xml_node& interaction);
+
+// The positions (in `byId`, identifier -> position) the correct response
+// names, each once; refuses a response naming none or something else (`what`:
+// "choices", "areas").
+std::vector<bool> correctPositions(const ItemContext& ctx, const ResponseDeclaration& r,
+                                   const std::map<std::string, std::size_t>& byId, const std::string& what);
 
 void convertChoice(const ItemContext& ctx, const pugi::xml_node& interaction, Question& q);
 void convertTextEntry(const ItemContext& ctx, const pugi::xml_node& interaction, Question& q);
