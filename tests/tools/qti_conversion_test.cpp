@@ -97,11 +97,13 @@ TEST(QtiConversion, PicturesOutsideThePackageOrMissingAreRefused) {
     writeFile(t / "pkg" / "items" / "i.xml", "<x/>");
     writeFile(t / "pkg" / "img" / "p.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"2\"/>");
     writeFile(t / "secret.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"2\"/>");
+    std::filesystem::create_directory_symlink(t.path(), t / "pkg" / "door");
     const struct {
         const char* href;
         bool ok;
     } cases[] = {{"../img/p.svg", true},     {"../../secret.svg", false}, {"/etc/hostname", false},
-                 {"http://x/p.svg", false},  {"../img/none.svg", false},  {"", false}};
+                 {"http://x/p.svg", false},  {"../img/none.svg", false},  {"", false},
+                 {"../door/secret.svg", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.href);
         PictureRef p;

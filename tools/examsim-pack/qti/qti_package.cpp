@@ -1,5 +1,6 @@
 #include "qti_package.h"
 
+#include "qti_picture.h"
 #include "qti_xml.h"
 #include "pack.h"
 
@@ -31,8 +32,7 @@ bool isZip(const fs::path& file) {
 // A file the manifest or the test names, inside the package and present.
 fs::path packageFile(const fs::path& root, const fs::path& from, const std::string& href, const std::string& who) {
     const fs::path file = (from / href).lexically_normal();
-    const fs::path rel = file.lexically_relative(root.lexically_normal());
-    if (href.empty() || href.find(':') != std::string::npos || rel.empty() || *rel.begin() == ".." || rel.is_absolute())
+    if (href.empty() || href.find(':') != std::string::npos || !withinPackage(root, file))
         throw PackError(who + " names \"" + href + "\", which lies outside the package");
     if (fs::symlink_status(file).type() != fs::file_type::regular)
         throw PackError(who + " names \"" + href + "\", which the package does not have");

@@ -84,6 +84,12 @@ std::string productName(const fs::path& relative) {
 
 }  // namespace
 
+bool withinPackage(const fs::path& root, const fs::path& file) {
+    std::error_code ec1, ec2;
+    const fs::path realRoot = fs::weakly_canonical(root, ec1), realFile = fs::weakly_canonical(file, ec2);
+    return inside(root.lexically_normal(), file.lexically_normal()) && !ec1 && !ec2 && inside(realRoot, realFile);
+}
+
 bool pictureSize(const fs::path& file, int& width, int& height) {
     std::string b;
     if (!readWholeFile(file, b)) return false;
@@ -110,7 +116,7 @@ bool resolvePicture(const fs::path& itemFile, const fs::path& root, const std::s
     }
     const fs::path file = (itemFile.parent_path() / href).lexically_normal();
     const fs::path base = root.lexically_normal();
-    if (!inside(base, file)) {
+    if (!withinPackage(base, file)) {
         why = "picture \"" + href + "\" lies outside the package";
         return false;
     }

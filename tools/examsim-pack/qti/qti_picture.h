@@ -16,6 +16,10 @@ inline constexpr const char* kPictureUri = "Database/images/qti";
 bool resolvePicture(const std::filesystem::path& itemFile, const std::filesystem::path& root,
                     const std::string& href, PictureRef& out, std::string& why);
 
+// True when `file` lies inside `root` both by name and once links in
+// either path are followed.
+bool withinPackage(const std::filesystem::path& root, const std::filesystem::path& file);
+
 // Pixel size of a PNG, GIF, JPEG or SVG file (SVG: its width and height
 // attributes in pixels, else its viewBox).
 bool pictureSize(const std::filesystem::path& file, int& width, int& height);
