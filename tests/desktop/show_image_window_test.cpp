@@ -7,6 +7,7 @@
 #include "screens/page_viewers.h"
 
 #include <QWebEnginePage>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -58,6 +59,13 @@ protected:
         return js(w, "Array.prototype.map.call(document.querySelectorAll('#marks li'), function (li) { return li.textContent; })")
             .toStringList();
     }
+    // Pictures for a person to look at, when asked for.
+    void shot(ShowImageWindow& w, const char* name) {
+        const char* dir = std::getenv("EXAMSIM_SHOTS");
+        if (!dir) return;
+        waitUntil([] { return false; }, 400);
+        w.grab().save(QString("%1/%2.png").arg(dir, name));
+    }
     void show(bool user, const char* caption) {
         writeFile(currentTestFilePath(a.ctx), question);
         screens.showDragDropReport(caption, user);
@@ -75,6 +83,7 @@ protected:
 TEST_F(ShowImageOnSample, TheLearnersPlacementThenTheRightOneAndAPrintOfTheQuestion) {
     check = [&](ShowImageWindow& w) {
         EXPECT_EQ(w.windowTitle(), "User Response");
+        shot(w, "show-image-user");
         EXPECT_FALSE(std::filesystem::exists(currentTestFilePath(a.ctx))) << "the movie read the question and had it removed";
         EXPECT_EQ(js(w, "document.getElementById('verdict').textContent").toString(),
                   "Your answer is partly right, which earns no marks.");
@@ -92,6 +101,7 @@ TEST_F(ShowImageOnSample, TheLearnersPlacementThenTheRightOneAndAPrintOfTheQuest
     show(true, "User Response");
     check = [&](ShowImageWindow& w) {
         EXPECT_EQ(w.windowTitle(), "Right Answer");
+        shot(w, "show-image-right");
         EXPECT_TRUE(js(w, "document.getElementById('verdict').hidden").toBool());
         EXPECT_EQ(marks(w), (QStringList{QString::fromUtf8("\u2022Place 1: Segment"), QString::fromUtf8("\u2022Place 2: Packet"),
                                          QString::fromUtf8("\u2022Place 3: Frame"), QString::fromUtf8("\u2022Place 4: Bits")}));
