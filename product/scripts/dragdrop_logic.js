@@ -3,25 +3,16 @@
    response record the question movie stores. Works on any XML DOM. */
 (function (root, factory) {
   'use strict';
-  var api = factory();
-  if (typeof module === 'object' && module.exports) module.exports = api;
-  else root.dragDropLogic = api;
-})(typeof window !== 'undefined' ? window : globalThis, function () {
+  if (typeof module === 'object' && module.exports) module.exports = factory(require('./xml_nodes.js'));
+  else root.dragDropLogic = factory(root.xmlNodes);
+})(typeof window !== 'undefined' ? window : globalThis, function (nodes) {
   'use strict';
 
   var DRAG = 'DragNDrop';
   var HOTSPOT = 'HotSpot';
   var MULTIPLE = 'MultipleHotSpot';
 
-  function elements(node, name) {
-    var out = [];
-    for (var c = node ? node.firstChild : null; c; c = c.nextSibling)
-      if (c.nodeType === 1 && (!name || c.nodeName === name)) out.push(c);
-    return out;
-  }
-  function first(node, name) { return elements(node, name)[0] || null; }
-  function text(node) { return node ? String(node.textContent) : ''; }
-  function attr(node, name) { return node && node.hasAttribute(name) ? String(node.getAttribute(name)) : ''; }
+  var elements = nodes.elements, first = nodes.first, text = nodes.text, attr = nodes.attr;
   function number(node, name) {
     var v = parseFloat(attr(node, name));
     return isFinite(v) ? v : 0;

@@ -4,24 +4,13 @@
    a small one under Node). */
 (function (root, factory) {
   'use strict';
-  var api = factory();
-  if (typeof module === 'object' && module.exports) module.exports = api;
-  else root.reportLogic = api;
-})(typeof window !== 'undefined' ? window : globalThis, function () {
+  if (typeof module === 'object' && module.exports) module.exports = factory(require('./xml_nodes.js'));
+  else root.reportLogic = factory(root.xmlNodes);
+})(typeof window !== 'undefined' ? window : globalThis, function (nodes) {
   'use strict';
 
-  function elements(node, name) {
-    var out = [];
-    for (var c = node ? node.firstChild : null; c; c = c.nextSibling)
-      if (c.nodeType === 1 && (!name || c.nodeName === name)) out.push(c);
-    return out;
-  }
-  function first(node, name) { return elements(node, name)[0] || null; }
-  function text(node) { return node ? String(node.textContent) : ''; }
-  function attr(node, name) { return node && node.hasAttribute(name) ? node.getAttribute(name) : ''; }
+  var elements = nodes.elements, first = nodes.first, text = nodes.text, attr = nodes.attr, items = nodes.items;
   function number(v) { var n = Number(String(v).trim()); return String(v).trim() !== '' && isFinite(n) ? n : 0; }
-
-  function items(doc) { return elements(doc.documentElement, 'item'); }
 
   // Half to even, as the host rounds.
   function roundHalfEven(x) {

@@ -3,10 +3,9 @@
    It works on any XML DOM (the page's DOMParser, a small one under Node). */
 (function (root, factory) {
   'use strict';
-  var api = factory();
-  if (typeof module === 'object' && module.exports) module.exports = api;
-  else root.vostLogic = api;
-})(typeof window !== 'undefined' ? window : globalThis, function () {
+  if (typeof module === 'object' && module.exports) module.exports = factory(require('./xml_nodes.js'));
+  else root.vostLogic = factory(root.xmlNodes);
+})(typeof window !== 'undefined' ? window : globalThis, function (nodes) {
   'use strict';
 
   var SINGLE = 'Single Choice';
@@ -15,18 +14,7 @@
   var HANDED = ['DragNDrop', 'HotSpot', 'MultipleHotSpot'];
   var NUMBER_WORDS = { one: 1, two: 2, three: 3, four: 4, five: 5, six: 6 };
 
-  function elements(node, name) {
-    var out = [];
-    for (var c = node.firstChild; c; c = c.nextSibling)
-      if (c.nodeType === 1 && (!name || c.nodeName === name)) out.push(c);
-    return out;
-  }
-  function first(node, name) { return elements(node, name)[0] || null; }
-  function last(node, name) { var all = elements(node, name); return all.length ? all[all.length - 1] : null; }
-  function text(node) { return node ? String(node.textContent) : ''; }
-  function attr(node, name) { return node && node.hasAttribute(name) ? node.getAttribute(name) : ''; }
-
-  function items(doc) { return elements(doc.documentElement, 'item'); }
+  var elements = nodes.elements, first = nodes.first, last = nodes.last, text = nodes.text, attr = nodes.attr, items = nodes.items;
 
   // The test-level settings: the first child of the root, whatever its case.
   function property(doc) {
