@@ -40,6 +40,12 @@ class Node {
   }
   removeChild(c) { this.children_.splice(this.children_.indexOf(c), 1); c.parentNode = null; return c; }
   replaceChild(n, old) { this.insertBefore(n, old); return this.removeChild(old); }
+  getElementsByTagName(name) {
+    const out = [];
+    const walk = (n) => n.children_.forEach((c) => { if (c.nodeType === 1) { if (c.nodeName === name) out.push(c); walk(c); } });
+    walk(this);
+    return out;
+  }
 }
 
 class Document extends Node {
@@ -109,4 +115,20 @@ function serialize(node) {
   return '<' + node.nodeName + attrs + '>' + node.children_.map(serialize).join('') + '</' + node.nodeName + '>';
 }
 
-module.exports = { parse, serialize };
+// As the web engine's: text that is not well-formed still gives a document,
+// what was read up to the fault with a "parsererror" element in it.
+class DOMParser {
+  parseFromString(text) {
+    try {
+      return parse(text);
+    } catch (e) {
+      const doc = new Document();
+      const opened = /<([\w:.-]+)/.exec(text);
+      const root = doc.appendChild(doc.createElement(opened ? opened[1] : 'parsererror'));
+      root.appendChild(doc.createElement('parsererror'));
+      return doc;
+    }
+  }
+}
+
+module.exports = { parse, serialize, DOMParser };
