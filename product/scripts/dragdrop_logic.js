@@ -211,7 +211,7 @@
 
   return {
     DRAG: DRAG, HOTSPOT: HOTSPOT, MULTIPLE: MULTIPLE,
-    question: question, emptyAnswer: emptyAnswer, normalise: normalise, isEmpty: isEmpty, judge: judge,
+    question: question, tile: tileNamed, emptyAnswer: emptyAnswer, normalise: normalise, isEmpty: isEmpty, judge: judge,
     attempts: attempts, responseRecord: responseRecord, recordedAnswer: recordedAnswer, correctAnswer: correctAnswer,
     hotspotAt: hotspotAt, targetAt: targetAt, toggleHotspot: toggleHotspot, placeTile: placeTile, marks: marks
   };
