@@ -7,7 +7,6 @@
 #include "desktop/screens/window_log.h"
 
 #include <QMdiArea>
-#include <QPalette>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QTimer>
@@ -16,11 +15,7 @@ namespace examsim {
 
 ExamModeWindow::ExamModeWindow(AppContext& ctx, WebEnvironment& web) : MovieWindow(ctx, web), web_(web), logic_(ctx) {
     setObjectName("frmExamMode");
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    const bool dark = p.color(QPalette::Window).lightness() < 128;
-    p.setColor(QPalette::Window, dark ? QColor(0x10, 0x1c, 0x26) : QColor(0xf4, 0xf7, 0xfa));
-    setPalette(p);
+    fillWithMovieBackground();
     attach(logic_);
     logic_.targets().window = this;
     logic_.targets().viewers = this;

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QHideEvent>
+#include <QPalette>
 #include <QShortcut>
 #include <algorithm>
 
@@ -44,6 +45,15 @@ void MovieWindow::resizeByScales(int width, int height) {
 }
 
 void MovieWindow::placeMovie() { player_->setGeometry(movieGeometry()); }
+
+// The movies' --bg of both palettes.
+void MovieWindow::fillWithMovieBackground() {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    const bool dark = p.color(QPalette::Window).lightness() < 128;
+    p.setColor(QPalette::Window, dark ? QColor(0x10, 0x1c, 0x26) : QColor(0xf4, 0xf7, 0xfa));
+    setPalette(p);
+}
 
 void MovieWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

@@ -36,6 +36,9 @@ protected:
     // Where the movie sits; the whole window unless the screen says otherwise.
     virtual QRect movieGeometry() const { return rect(); }
     void placeMovie();
+    // What the movie leaves of the window takes the movie's own background,
+    // light or dark with the desktop.
+    void fillWithMovieBackground();
 
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;

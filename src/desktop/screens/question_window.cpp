@@ -1,6 +1,7 @@
 #include "desktop/screens/question_window.h"
 
 #include "desktop/movie/movie_player.h"
+#include "desktop/screens/area_screen.h"
 #include "desktop/screens/finish_dialog_window.h"
 #include "desktop/screens/main_window.h"
 
@@ -11,8 +12,6 @@
 
 namespace examsim {
 namespace {
-
-double twipsPerPixel(const QWidget* w) { return 1440.0 / w->logicalDpiY(); }
 
 TestRunPeers withWindow(TestRunPeers peers, QuestionWindow* window, FinishDialogs* finish) {
     peers.window = window;
@@ -28,9 +27,7 @@ QuestionScreenWindow::QuestionScreenWindow(AppContext& ctx, WebEnvironment& web,
     // The main window leaves this movie alone: the screen fills itself.
     setProperty("fillsItself", true);
     attach(logic_);
-    sub_ = main.area()->addSubWindow(this, Qt::FramelessWindowHint);
-    sub_->setObjectName("frmQuestionFrame");
-    sub_->setOption(QMdiSubWindow::RubberBandResize, false);
+    sub_ = addAreaScreen(*main.area(), *this, "frmQuestionFrame");
     logic_.load();
     sub_->hide();
 }
@@ -42,18 +39,18 @@ void QuestionScreenWindow::open() {
     sub_->showMaximized();
     main_.area()->setActiveSubWindow(sub_);
     placeMovie();
-    logic_.activate(static_cast<int>(player().height() * twipsPerPixel(this)));
+    logic_.activate(static_cast<int>(player().height() * twipsPerPixel(*this)));
     player().setFocus();
 }
 
 QRect QuestionScreenWindow::movieGeometry() const {
     // A maximised child sits at the top of the frame: its movie starts at 0.
-    const int top = frmQuestion::movieTop(static_cast<int>((sub_ ? sub_->y() : 0) * twipsPerPixel(this)), 0);
-    return QRect(0, static_cast<int>(top / twipsPerPixel(this)), width(), height());
+    const int top = frmQuestion::movieTop(static_cast<int>((sub_ ? sub_->y() : 0) * twipsPerPixel(*this)), 0);
+    return QRect(0, static_cast<int>(top / twipsPerPixel(*this)), width(), height());
 }
 
 void QuestionScreenWindow::resizeEvent(QResizeEvent* event) {
-    if (sub_ && sub_->isVisible() && !sub_->isMaximized()) sub_->showMaximized();
+    keepMaximised(sub_);
     MovieWindow::resizeEvent(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/app_context.h"
 #include "desktop/movie/movie_player.h"
+#include "desktop/screens/area_screen.h"
 #include "desktop/screens/main_window.h"
 #include "desktop/screens/print_window.h"
 #include "screens/test_run_peers.h"
@@ -9,13 +10,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPalette>
 #include <QResizeEvent>
 
 namespace examsim {
 namespace {
-
-double twipsPerPixel(const QWidget* w) { return 1440.0 / w->logicalDpiY(); }
 
 ReportPeers withWindow(ReportPeers peers, ReportWindow* window, PrintableReportViewer* print) {
     peers.window = window;
@@ -29,17 +27,10 @@ ReportScreenWindow::ReportScreenWindow(AppContext& ctx, WebEnvironment& web, Mai
     : MovieWindow(ctx, web), web_(web), logic_(ctx, withWindow(peers, this, this)) {
     setObjectName("frmReport");
     setProperty("fillsItself", true);
-    // What the movie leaves of the window takes the movie's own background.
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    const bool dark = p.color(QPalette::Window).lightness() < 128;
-    p.setColor(QPalette::Window, dark ? QColor(0x10, 0x1c, 0x26) : QColor(0xf4, 0xf7, 0xfa));
-    setPalette(p);
+    fillWithMovieBackground();
     attach(logic_);
     connect(&player(), &MoviePlayer::drawn, this, [] { logWindowEvent("report"); });
-    sub_ = main.area()->addSubWindow(this, Qt::FramelessWindowHint);
-    sub_->setObjectName("frmReportFrame");
-    sub_->setOption(QMdiSubWindow::RubberBandResize, false);
+    sub_ = addAreaScreen(*main.area(), *this, "frmReportFrame");
     logic_.load();
     sub_->hide();
 }
@@ -54,7 +45,7 @@ void ReportScreenWindow::showReport() {
     sub_->showMaximized();
     sub_->mdiArea()->setActiveSubWindow(sub_);
     placeMovie();
-    logic_.activate(player().height() * twipsPerPixel(this));
+    logic_.activate(player().height() * twipsPerPixel(*this));
     player().setFocus();
 }
 
@@ -67,13 +58,13 @@ void ReportScreenWindow::hideReportScreen() { sub_->hide(); }
 
 // The movie is the window's inner size less 220 twips each way.
 QRect ReportScreenWindow::movieGeometry() const {
-    const int margin = static_cast<int>(220 / twipsPerPixel(this));
+    const int margin = static_cast<int>(220 / twipsPerPixel(*this));
     return QRect(0, 0, std::max(0, width() - margin), std::max(0, height() - margin));
 }
 
 // The screen stays maximised.
 void ReportScreenWindow::resizeEvent(QResizeEvent* event) {
-    if (sub_ && sub_->isVisible() && !sub_->isMaximized()) sub_->showMaximized();
+    keepMaximised(sub_);
     MovieWindow::resizeEvent(event);
 }
 
