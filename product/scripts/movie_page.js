@@ -11,6 +11,14 @@
 
   function byId(id) { return document.getElementById(id); }
 
+  // A new element with attributes and, when given, its text.
+  function element(tag, attrs, text) {
+    var e = document.createElement(tag);
+    Object.keys(attrs || {}).forEach(function (k) { e.setAttribute(k, attrs[k]); });
+    if (text !== undefined) e.textContent = text;
+    return e;
+  }
+
   // A click that neither submits nor follows a link.
   function onClick(id, fn) { byId(id).addEventListener('click', function (e) { e.preventDefault(); fn(); }); }
 
@@ -46,7 +54,7 @@
   }
 
   return {
-    byId: byId, onClick: onClick, announce: announce, parseXml: parseXml, parseTest: parseTest,
+    byId: byId, element: element, onClick: onClick, announce: announce, parseXml: parseXml, parseTest: parseTest,
     contentSize: contentSize, applyContentSize: applyContentSize
   };
 });
