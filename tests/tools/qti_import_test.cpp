@@ -109,4 +109,21 @@ TEST_F(QtiImport, APackagesQuestionsPlayWithTheirExhibit) {
     EXPECT_EQ(score().first, 1);
 }
 
+// A run stopped between writing the answers and the bank leaves answers of
+// questions the bank lacks; importing again replaces them.
+TEST_F(QtiImport, AnswersLeftByAnInterruptedRunAreReplaced) {
+    const fs::path answers = product.path() / "data" / "Answers.xml";
+    std::string text = readFile(answers);
+    text.insert(text.rfind("</Answers>"), "<Ans quid=\"QTI-sample-dns-role\">D</Ans>");
+    writeFile(answers, text);
+    const PackRun run = runPack("import-qti", {qtiSamples() / "choice_single.xml", "--product", product.path(), "--test",
+                                               "Diagnostic", "--objective", "Network Services", "--level", "Expert"});
+    EXPECT_EQ(run.status, 0) << run.output;
+    pugi::xml_document doc;
+    ASSERT_TRUE(parseXml(doc, readFile(answers)));
+    const auto left = selectAll(doc, "/Answers/Ans[@quid='QTI-sample-dns-role']");
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(textContent(left.first().node()), "B");
+}
+
 }  // namespace

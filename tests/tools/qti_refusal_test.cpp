@@ -110,6 +110,16 @@ const std::vector<Refusal>& refusals() {
                                              "--level", "Expert"};
          },
          {"--test"}},
+        {"a statement the bank already has",
+         [](const fs::path& s, const fs::path& product) {
+             EXPECT_EQ(runPack("import-qti", {s / "choice_single.xml", "--product", product, "--test", "Final",
+                                              "--objective", "Network Services", "--level", "Expert"})
+                           .status,
+                       0);
+             return asDiagnostic(edited(s, "choice_single.xml", "identifier=\"sample-dns-role\"",
+                                        "identifier=\"sample-dns-again\"", "again.xml"));
+         },
+         {"item \"sample-dns-again\" has the same statement as question \"QTI-sample-dns-role\""}},
         {"a different picture of the same name in the product",
          [](const fs::path& s, const fs::path& product) {
              fs::create_directories(product / "files" / "Database" / "images" / "qti");

@@ -4,6 +4,7 @@
 
 #include "core/atomic_file.h"
 #include "core/file_io.h"
+#include "core/xml.h"
 
 #include <map>
 #include <sstream>
@@ -138,6 +139,14 @@ bool ProductFiles::hasQuestion(const std::string& questionId) const {
     return false;
 }
 
+std::map<std::string, std::string> ProductFiles::bankStatements() const {
+    std::map<std::string, std::string> owner;
+    for (pugi::xml_node t : bank_.document_element().children("Test"))
+        for (pugi::xml_node i : t.children("item"))
+            owner.emplace(textContent(i.child("statement")), i.attribute("questionId").value());
+    return owner;
+}
+
 bool ProductFiles::add(const std::string& name, const std::vector<Placed>& questions) {
     const bool quiz = name == "Quiz";
     pugi::xml_document& doc = quiz ? quiz_ : bank_;
@@ -171,6 +180,18 @@ bool ProductFiles::add(const std::string& name, const std::vector<Placed>& quest
     }
     if (quiz) return made;
 
+    // Answers of these questions can only be left over from a run stopped
+    // before it wrote the bank: they give way to the new ones.
+    for (pugi::xml_node a = answers_.document_element().first_child(); a;) {
+        const pugi::xml_node next = a.next_sibling();
+        if (a.type() == pugi::node_element && fresh.count(a.attribute("quid").value())) {
+            if (const pugi::xml_node blank = a.previous_sibling();
+                blank.type() == pugi::node_pcdata && std::string(blank.value()).find_first_not_of(" \t\r\n") == std::string::npos)
+                answers_.document_element().remove_child(blank);
+            answers_.document_element().remove_child(a);
+        }
+        a = next;
+    }
     // Answers follow bank order: each new one goes after the answer of the
     // question before it.
     std::map<std::string, pugi::xml_node> answerOf;

@@ -2,6 +2,7 @@
 #include "question_form.h"
 
 #include <filesystem>
+#include <map>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ public:
     const std::vector<std::string>& objectives() const { return objectives_; }
     // True when the bank or the quiz already holds this questionId.
     bool hasQuestion(const std::string& questionId) const;
+    // Statement -> questionId of every question of the bank.
+    std::map<std::string, std::string> bankStatements() const;
 
     // Appends the questions to the named test, made when missing: the quiz
     // (in its form) for "Quiz", else a test of the bank with its answers.

@@ -115,26 +115,35 @@ int importQti(const ImportOptions& o, std::ostream& out) {
             }
         }
     }
-    if (!refused.empty() && !o.skipUnsupported)
-        throw PackError(std::to_string(refused.size()) + " item(s) cannot be imported; nothing changed" +
-                        listed(refused) + "\n(--skip-unsupported imports the others)");
-    if (!refused.empty()) out << "skipped " << refused.size() << " item(s):" << listed(refused) << "\n";
-    if (questions.empty()) throw PackError("no item to import");
-
     const std::string test = o.test.empty() ? title : o.test;
     if (test.empty()) throw PackError("name the test with --test: the source has no assessmentTest with a title");
-
-    std::vector<Placed> placed;
+    // An item imported before is refused whatever else it holds.
     std::vector<std::string> already;
     std::set<std::string> ids;
     for (const auto& q : questions) {
         const std::string id = questionIdFor(q.identifier);
         if (!ids.insert(id).second) throw PackError("two items would both become question \"" + id + "\"; nothing changed");
         if (files.hasQuestion(id)) already.push_back(itemName(q.identifier) + " is already question \"" + id + "\"");
-        placed.push_back({id, &q});
     }
     if (!already.empty())
         throw PackError(std::to_string(already.size()) + " item(s) were imported before; nothing changed" + listed(already));
+    // A re-take of wrong answers tells the bank's questions apart by their statement.
+    if (test != "Quiz") {
+        std::map<std::string, std::string> owner = files.bankStatements();
+        std::erase_if(questions, [&](const Question& q) {
+            const auto [it, fresh] = owner.emplace(q.statement, questionIdFor(q.identifier));
+            if (!fresh) refused.push_back(itemName(q.identifier) + " has the same statement as question \"" + it->second + "\"");
+            return !fresh;
+        });
+    }
+    if (!refused.empty() && !o.skipUnsupported)
+        throw PackError(std::to_string(refused.size()) + " item(s) cannot be imported; nothing changed" +
+                        listed(refused) + "\n(--skip-unsupported imports the others)");
+    if (!refused.empty()) out << "skipped " << refused.size() << " item(s):" << listed(refused) << "\n";
+    if (questions.empty()) throw PackError("no item to import");
+
+    std::vector<Placed> placed;
+    for (const auto& q : questions) placed.push_back({questionIdFor(q.identifier), &q});
 
     const auto pictures = picturePlan(o.product, questions);
     const bool made = files.add(test, placed);
