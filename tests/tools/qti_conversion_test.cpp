@@ -97,11 +97,13 @@ TEST(QtiConversion, PicturesOutsideThePackageOrMissingAreRefused) {
     writeFile(t / "pkg" / "items" / "i.xml", "<x/>");
     writeFile(t / "pkg" / "img" / "p.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"2\"/>");
     writeFile(t / "secret.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"2\"/>");
+    writeFile(t / "pkg" / "img" / "a b.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"2\"/>");
     std::filesystem::create_directory_symlink(t.path(), t / "pkg" / "door");
     const struct {
         const char* href;
         bool ok;
-    } cases[] = {{"../img/p.svg", true},     {"../../secret.svg", false}, {"/etc/hostname", false},
+        const char* file = "img-p.svg";
+    } cases[] = {{"../img/p.svg", true},     {"../img/a%20b.svg", true, "img-a_b.svg"}, {"..%2F..%2Fsecret.svg", false},     {"../../secret.svg", false}, {"/etc/hostname", false},
                  {"http://x/p.svg", false},  {"../img/none.svg", false},  {"", false},
                  {"../door/secret.svg", false}};
     for (const auto& c : cases) {
@@ -109,7 +111,7 @@ TEST(QtiConversion, PicturesOutsideThePackageOrMissingAreRefused) {
         PictureRef p;
         std::string why;
         EXPECT_EQ(resolvePicture(t / "pkg" / "items" / "i.xml", t / "pkg", c.href, p, why), c.ok) << why;
-        EXPECT_EQ(p.file, c.ok ? "img-p.svg" : "");
+        EXPECT_EQ(p.file, c.ok ? c.file : "");
         EXPECT_EQ(why.empty(), c.ok);
     }
 }

@@ -31,7 +31,7 @@ bool isZip(const fs::path& file) {
 
 // A file the manifest or the test names, inside the package and present.
 fs::path packageFile(const fs::path& root, const fs::path& from, const std::string& href, const std::string& who) {
-    const fs::path file = (from / href).lexically_normal();
+    const fs::path file = (from / decodedHref(href)).lexically_normal();
     if (href.empty() || href.find(':') != std::string::npos || !withinPackage(root, file))
         throw PackError(who + " names \"" + href + "\", which lies outside the package");
     if (fs::symlink_status(file).type() != fs::file_type::regular)

@@ -1,5 +1,7 @@
 #include "qti_picture.h"
 
+#include "qti_xml.h"
+
 #include "core/file_io.h"
 #include "core/xml.h"
 
@@ -114,7 +116,7 @@ bool resolvePicture(const fs::path& itemFile, const fs::path& root, const std::s
         why = "picture \"" + href + "\" is not a file of the package";
         return false;
     }
-    const fs::path file = (itemFile.parent_path() / href).lexically_normal();
+    const fs::path file = (itemFile.parent_path() / decodedHref(href)).lexically_normal();
     const fs::path base = root.lexically_normal();
     if (!withinPackage(base, file)) {
         why = "picture \"" + href + "\" lies outside the package";

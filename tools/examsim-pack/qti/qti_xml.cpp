@@ -5,6 +5,8 @@
 #include "core/file_io.h"
 #include "core/xml.h"
 
+#include <cctype>
+
 namespace examsim::pack::qti {
 
 std::string localName(const pugi::xml_node& node) {
@@ -44,6 +46,20 @@ std::string collapsed(const std::string& text) {
         if (blank) out += ' ';
         blank = false;
         out += c;
+    }
+    return out;
+}
+
+std::string decodedHref(const std::string& href) {
+    std::string out;
+    for (std::size_t i = 0; i < href.size(); ++i) {
+        const auto hex = [&](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+        if (href[i] == '%' && i + 2 < href.size() && hex(href[i + 1]) && hex(href[i + 2])) {
+            out += static_cast<char>(std::stoi(href.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += href[i];
+        }
     }
     return out;
 }

@@ -16,6 +16,9 @@ std::vector<pugi::xml_node> descendantsNamed(const pugi::xml_node& from, const s
 // Text with runs of white space made one blank and both ends trimmed.
 std::string collapsed(const std::string& text);
 
+// A URI reference as a file name: "%20" and the like decoded.
+std::string decodedHref(const std::string& href);
+
 // Loads an XML file (pugixml keeps its whitespace out); throws ItemRefused
 // with `who` and the parser's reason when it cannot be read or parsed.
 void loadXmlFile(pugi::xml_document& doc, const std::string& file, const std::string& who);
