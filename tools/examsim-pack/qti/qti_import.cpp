@@ -88,6 +88,76 @@ std::map<fs::path, fs::path> picturePlan(const fs::path& product, const std::vec
     return plan;
 }
 
+// Every item of the sources, converted, or the reason it is not.
+struct Converted {
+    std::vector<Question> questions;
+    std::vector<std::string> refused;
+    std::string title;  // the first assessmentTest title
+};
+
+// ZIPs are unpacked into `stagings`, which must outlive the pictures' copying.
+Converted convertSources(const ImportOptions& o, const ProductFiles& files,
+                         std::vector<std::unique_ptr<Staging>>& stagings) {
+    Converted c;
+    for (const auto& source : o.sources) {
+        stagings.push_back(std::make_unique<Staging>());
+        const Package package = openPackage(source, stagings.back()->path());
+        if (c.title.empty()) c.title = package.testTitle;
+        for (const auto& item : package.items) {
+            try {
+                Question q = convertItem(item);
+                place(q, o, files.objectives());
+                c.questions.push_back(std::move(q));
+            } catch (const ItemRefused& e) {
+                c.refused.push_back(e.what());
+            }
+        }
+    }
+    return c;
+}
+
+// An item imported before refuses the whole import; a statement the bank
+// already has refuses its item.
+void refuseRepeats(const ProductFiles& files, const std::string& test, Converted& c) {
+    std::vector<std::string> already;
+    std::set<std::string> ids;
+    for (const auto& q : c.questions) {
+        const std::string id = questionIdFor(q.identifier);
+        if (!ids.insert(id).second) throw PackError("two items would both become question \"" + id + "\"; nothing changed");
+        if (files.hasQuestion(id)) already.push_back(itemName(q.identifier) + " is already question \"" + id + "\"");
+    }
+    if (!already.empty())
+        throw PackError(std::to_string(already.size()) + " item(s) were imported before; nothing changed" + listed(already));
+    // A re-take of wrong answers tells the bank's questions apart by their statement.
+    if (test == "Quiz") return;
+    std::map<std::string, std::string> owner = files.bankStatements();
+    std::erase_if(c.questions, [&](const Question& q) {
+        const auto [it, fresh] = owner.emplace(q.statement, questionIdFor(q.identifier));
+        if (!fresh) c.refused.push_back(itemName(q.identifier) + " has the same statement as question \"" + it->second + "\"");
+        return !fresh;
+    });
+}
+
+void copyPictures(const fs::path& product, const std::map<fs::path, fs::path>& pictures) {
+    if (!pictures.empty()) fs::create_directories(product / "files" / kPictureUri);
+    for (const auto& [target, source] : pictures) {
+        std::string bytes;
+        if (!readWholeFile(source, bytes)) throw PackError("\"" + source.string() + "\" cannot be read");
+        writeFileAtomically(target, bytes);
+    }
+}
+
+int checkAfterImport(const fs::path& product, std::ostream& out) {
+    const auto findings = checkProduct(product);
+    printFindings(findings, out);
+    if (findings.empty()) {
+        out << "check: " << product.string() << ": no findings\n";
+        return kImported;
+    }
+    out << "check: " << findings.size() << " finding(s) after the import\n";
+    return kImportedWithFindings;
+}
+
 }  // namespace
 
 int importQti(const ImportOptions& o, std::ostream& out) {
@@ -97,81 +167,33 @@ int importQti(const ImportOptions& o, std::ostream& out) {
         std::find(files.objectives().begin(), files.objectives().end(), o.objective) == files.objectives().end())
         throw PackError("--objective \"" + o.objective + "\" is none of the product's objectives (data/Product.xml)");
 
-    std::vector<Question> questions;
-    std::vector<std::string> refused;
-    std::string title;
     std::vector<std::unique_ptr<Staging>> stagings;
-    for (const auto& source : o.sources) {
-        stagings.push_back(std::make_unique<Staging>());
-        const Package package = openPackage(source, stagings.back()->path());
-        if (title.empty()) title = package.testTitle;
-        for (const auto& item : package.items) {
-            try {
-                Question q = convertItem(item);
-                place(q, o, files.objectives());
-                questions.push_back(std::move(q));
-            } catch (const ItemRefused& e) {
-                refused.push_back(e.what());
-            }
-        }
-    }
-    const std::string test = o.test.empty() ? title : o.test;
+    Converted c = convertSources(o, files, stagings);
+    const std::string test = o.test.empty() ? c.title : o.test;
     if (test.empty()) throw PackError("name the test with --test: the source has no assessmentTest with a title");
-    // An item imported before is refused whatever else it holds.
-    std::vector<std::string> already;
-    std::set<std::string> ids;
-    for (const auto& q : questions) {
-        const std::string id = questionIdFor(q.identifier);
-        if (!ids.insert(id).second) throw PackError("two items would both become question \"" + id + "\"; nothing changed");
-        if (files.hasQuestion(id)) already.push_back(itemName(q.identifier) + " is already question \"" + id + "\"");
-    }
-    if (!already.empty())
-        throw PackError(std::to_string(already.size()) + " item(s) were imported before; nothing changed" + listed(already));
-    // A re-take of wrong answers tells the bank's questions apart by their statement.
-    if (test != "Quiz") {
-        std::map<std::string, std::string> owner = files.bankStatements();
-        std::erase_if(questions, [&](const Question& q) {
-            const auto [it, fresh] = owner.emplace(q.statement, questionIdFor(q.identifier));
-            if (!fresh) refused.push_back(itemName(q.identifier) + " has the same statement as question \"" + it->second + "\"");
-            return !fresh;
-        });
-    }
-    if (!refused.empty() && !o.skipUnsupported)
-        throw PackError(std::to_string(refused.size()) + " item(s) cannot be imported; nothing changed" +
-                        listed(refused) + "\n(--skip-unsupported imports the others)");
-    if (!refused.empty()) out << "skipped " << refused.size() << " item(s):" << listed(refused) << "\n";
-    if (questions.empty()) throw PackError("no item to import");
+    refuseRepeats(files, test, c);
+    if (!c.refused.empty() && !o.skipUnsupported)
+        throw PackError(std::to_string(c.refused.size()) + " item(s) cannot be imported; nothing changed" +
+                        listed(c.refused) + "\n(--skip-unsupported imports the others)");
+    if (!c.refused.empty()) out << "skipped " << c.refused.size() << " item(s):" << listed(c.refused) << "\n";
+    if (c.questions.empty()) throw PackError("no item to import");
 
     std::vector<Placed> placed;
-    for (const auto& q : questions) placed.push_back({questionIdFor(q.identifier), &q});
-
-    const auto pictures = picturePlan(o.product, questions);
+    for (const auto& q : c.questions) placed.push_back({questionIdFor(q.identifier), &q});
+    const auto pictures = picturePlan(o.product, c.questions);
     const bool made = files.add(test, placed);
-    if (!pictures.empty()) fs::create_directories(o.product / "files" / kPictureUri);
-    for (const auto& [target, source] : pictures) {
-        std::string bytes;
-        if (!readWholeFile(source, bytes)) throw PackError("\"" + source.string() + "\" cannot be read");
-        writeFileAtomically(target, bytes);
-    }
+    copyPictures(o.product, pictures);
     files.write();
 
     std::map<std::string, int> perKind;
-    for (const auto& q : questions) ++perKind[q.kind];
-    out << "imported " << questions.size() << " question(s) into " << (made ? "the new test" : "test") << " \"" << test
+    for (const auto& q : c.questions) ++perKind[q.kind];
+    out << "imported " << c.questions.size() << " question(s) into " << (made ? "the new test" : "test") << " \"" << test
         << "\":";
     for (const auto& [kind, n] : perKind) out << " " << n << " " << kind << ";";
     out << " " << pictures.size() << " picture(s) copied to files/" << kPictureUri << "\n";
-    for (const auto& q : questions)
+    for (const auto& q : c.questions)
         for (const auto& note : q.notes) out << "note: " << note << "\n";
-
-    const auto findings = checkProduct(o.product);
-    printFindings(findings, out);
-    if (findings.empty()) {
-        out << "check: " << o.product.string() << ": no findings\n";
-        return kImported;
-    }
-    out << "check: " << findings.size() << " finding(s) after the import\n";
-    return kImportedWithFindings;
+    return checkAfterImport(o.product, out);
 }
 
 }  // namespace examsim::pack::qti
