@@ -1,6 +1,8 @@
 // The importer's pieces called directly: areas, picture sizes, metadata,
 // statement text and how new elements are laid into a source.
+#include "qti_play_support.h"
 #include "qti/product_sources.h"
+#include "qti/qti_item.h"
 #include "qti/qti_package.h"
 #include "qti/qti_picture.h"
 #include "qti/qti_shape.h"
@@ -168,6 +170,32 @@ TEST(QtiConversion, StatementTextKeepsBlocksAsLinesAndLeavesOutPicturesAndFeedba
         for (const auto& x : doc.select_nodes("//*"))
             if (std::string(x.node().name()).find("Interaction") != std::string::npos) interaction = x.node();
         EXPECT_EQ(statementText(doc.document_element(), interaction), c.text);
+    }
+}
+
+// What a conversion tells the author, and what it adds to the statement.
+TEST(QtiConversion, ItemsSayWhatWasSimplified) {
+    struct Case {
+        const char* file;
+        std::string statementEnd;
+        int marks;
+        std::vector<std::string> notesAbout;
+    };
+    const Case cases[] = {
+        {"choice_multiple.xml", "range? (Choose two.)", 2, {}},
+        {"choice_single.xml", "\nWhich service is most likely failing?", 1, {}},
+        {"hotspot_multiple.xml", "\nSelect both copper ports.", 1, {"\"p2\" (circle)", "\"p4\" (poly)"}},
+        {"graphic_gap_match.xml", "network layer.", 1, {"\"link\" is left out"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const Question q = convertItem({examsim::test::qtiSamples() / c.file, examsim::test::qtiSamples(), {}, {}});
+        ASSERT_GE(q.statement.size(), c.statementEnd.size());
+        EXPECT_EQ(q.statement.substr(q.statement.size() - c.statementEnd.size()), c.statementEnd);
+        EXPECT_EQ(q.marks, c.marks);
+        ASSERT_EQ(q.notes.size(), c.notesAbout.size());
+        for (std::size_t i = 0; i < c.notesAbout.size(); ++i)
+            EXPECT_NE(q.notes[i].find(c.notesAbout[i]), std::string::npos) << q.notes[i];
     }
 }
 
