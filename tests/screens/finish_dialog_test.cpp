@@ -28,7 +28,6 @@ TEST_F(FinishDialog, EachOptionAnswersAndCancelOrCloseBoxAnswerClose) {
         captions += d.option(i).caption;
     }
     EXPECT_EQ(captions, "Grading -Evaluate && Grade -Save && Resume Later -Close -");
-    EXPECT_EQ(std::string(frmQueOptbox::kCaption), "Do you want to Close your Exam?");
     d.cmdNo();
     EXPECT_EQ(parent.iReply, "close");
     parent.iReply.clear();

@@ -7,49 +7,15 @@
 #include "screens/image_screen.h"
 #include "screens/image_screen_contract.h"
 #include "screens/report_screen.h"
+#include "scripted_finish.h"
 #include "support/store_fixture.h"
 #include "testrun/saved_exam.h"
-
-#include <functional>
 
 using namespace examsim;
 using namespace examsim::test;
 namespace ic = examsim::image_contract;
 
 namespace {
-
-// The finish dialog's real logic, answering with the next option (-1: its close box).
-struct ScriptedFinish : FinishDialogs {
-    void showFinish(ReplyTarget& parent, const FinishFlags& flags) override {
-        frmQueOptbox dialog;
-        dialog.SetParent(parent);
-        dialog.load(flags);
-        opened.push_back(flags);
-        open = &dialog;
-        const int option = options.empty() ? -1 : options.front();
-        if (!options.empty()) options.erase(options.begin());
-        if (during) std::exchange(during, nullptr)();
-        if (open) {
-            if (option < 0) dialog.closeBox();
-            else {
-                dialog.select(option);
-                dialog.cmdYes();
-            }
-        }
-        open = nullptr;
-    }
-    bool finishOpen() override { return open != nullptr; }
-    void closeFinish() override {
-        ++closedByCaller;
-        open->closeBox();
-        open = nullptr;
-    }
-    std::vector<int> options;
-    std::function<void()> during;  // runs while the next dialog is open
-    std::vector<FinishFlags> opened;
-    frmQueOptbox* open = nullptr;
-    int closedByCaller = 0;
-};
 
 struct FakeImageWindows : ImageWindow, QuestionWindow, ModeScreenReturn, ReportScreen {
     void hideImageScreen() override { log.push_back("hide dnd"); }
@@ -86,7 +52,6 @@ protected:
         movie.vars[ic::var::QuestionIndex] = "2";
     }
     void click(const char* button) { screen.FSCommand(ic::command::ButtonClick, button); }
-    std::size_t records() { return selectAll(ctx.reportDoc, "QuestionBank/History/Test").size(); }
 
     FakeMovie movie;
     FakeMovie questionMovie;
@@ -226,7 +191,7 @@ TEST_F(ImageScreen, TimeOverAfterTheTestClosedDoesNothingAndInsideAnOpenDialogRe
     EXPECT_TRUE(windows.log.empty());
 
     ctx.examClosed = false;
-    finish.options = {-1, 0};
+    finish.options = {ScriptedFinish::kCloseBox, 0};
     finish.during = [this] { click(ic::button::TimeOverTest); };
     click(ic::button::CmdFinish);
     EXPECT_EQ(finish.closedByCaller, 1);

@@ -1,9 +1,9 @@
 #include "screens/live_update_screen.h"
 
-#include "core/crypt_api.h"
 #include "core/xml.h"
 #include "screens/live_update_contract.h"
 #include "support/context_fixture.h"
+#include "support/data_files.h"
 #include "support/fake_work.h"
 #include "support/update_server.h"
 
@@ -227,9 +227,7 @@ TEST_F(LiveUpdateScreen, AnInstallerThatCannotStartIsTold) {
 }
 
 TEST_F(LiveUpdateScreen, TheCheckBoxAndTheButtonsOutsideAnUpdate) {
-    std::string html = "<html></html>";
-    ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
-    writeFile(t / "liveupdate.wlb", html);
+    writeEnciphered(ctx, t / "liveupdate.wlb", "<html></html>");
     ctx.screen1024 = true;
     firstNamed(ctx.productDoc, "live_update").attribute("checkUpdate").set_value("True");
     screen.load();

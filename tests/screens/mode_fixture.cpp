@@ -65,13 +65,6 @@ frmExamMode& ModeFixture::loaded() {
     return *mode;
 }
 
-std::vector<std::string> ModeFixture::said() {
-    std::vector<std::string> texts;
-    for (const ShownMessage& m : host.messages.shown) texts.push_back(m.text);
-    host.messages.shown.clear();
-    return texts;
-}
-
 void ModeFixture::historyOf(const std::vector<std::string>& names, bool stored) {
     std::string history = "<QuestionBank><History>";
     for (const std::string& n : names)

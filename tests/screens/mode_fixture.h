@@ -48,8 +48,6 @@ protected:
     frmExamMode& loaded();
     void command(const std::string& c, const std::string& a = "") { mode->FSCommand(c, a); }
     void click(const std::string& button) { command("ButtonClick", button); }
-    // Texts of the boxes shown so far, then forgotten.
-    std::vector<std::string> said();
     bool handedOver() const { return std::filesystem::exists(currentTestFilePath(ctx)); }
     // The report history holding one record per name.
     void historyOf(const std::vector<std::string>& names, bool stored = true);

@@ -5,6 +5,7 @@
 #include "screens/movie_screen.h"
 #include "core/xml.h"
 #include "support/context_fixture.h"
+#include "support/data_files.h"
 
 using namespace examsim;
 using namespace examsim::test;
@@ -92,9 +93,7 @@ TEST_F(ScreenBase, KillDeletesOnlyTheFilesHandedToAMovie) {
 }
 
 TEST_F(ScreenBase, LoadingAMovieLeavesNoTemporaryFile) {
-    std::string html = "<html><head></head><body></body></html>";
-    ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
-    writeFile(t / "Splash.wlb", html);
+    writeEnciphered(ctx, t / "Splash.wlb", "<html><head></head><body></body></html>");
     FakeMovie movie;
     loadScreenMovie(ctx, movie, "\\Splash.wlb");
     EXPECT_EQ(movie.log, (std::vector<std::string>{"LoadMovie 0 tempSwf.swf"}));
@@ -109,9 +108,7 @@ TEST_F(ScreenBase, LoadingAMovieLeavesNoTemporaryFile) {
 }
 
 TEST_F(ScreenBase, AMovieThatCannotBeWrittenIsToldToTheUserAndNothingIsLoaded) {
-    std::string html = "<html></html>";
-    ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
-    writeFile(t / "about.wlb", html);
+    writeEnciphered(ctx, t / "about.wlb", "<html></html>");
     struct Case {
         const char* what;
         std::function<void()> arrange;

@@ -9,10 +9,10 @@
 #include "screens/question_screen.h"
 #include "screens/question_screen_contract.h"
 #include "screens/report_screen.h"
+#include "scripted_finish.h"
 #include "support/store_fixture.h"
 #include "testrun/saved_exam.h"
 
-#include <functional>
 #include <map>
 
 using namespace examsim;
@@ -20,38 +20,6 @@ using namespace examsim::test;
 namespace q = examsim::question;
 
 namespace {
-
-// The finish dialog with its real logic; each opening follows the next script.
-struct FakeFinish : FinishDialogs {
-    using Script = std::function<void(frmQueOptbox&)>;
-    void showFinish(ReplyTarget& parent, const FinishFlags& flags) override {
-        frmQueOptbox dialog;
-        dialog.SetParent(parent);
-        dialog.load(flags);
-        opened.push_back(flags);
-        open = &dialog;
-        Script script = scripts.empty() ? Script([](frmQueOptbox& d) { d.closeBox(); }) : scripts.front();
-        if (!scripts.empty()) scripts.erase(scripts.begin());
-        script(dialog);
-        open = nullptr;
-    }
-    bool finishOpen() override { return open != nullptr; }
-    void closeFinish() override {
-        ++closedByCaller;
-        open->closeBox();
-        open = nullptr;
-    }
-    static Script choose(int option) {
-        return [option](frmQueOptbox& d) {
-            d.select(option);
-            d.cmdYes();
-        };
-    }
-    std::vector<Script> scripts;
-    std::vector<FinishFlags> opened;
-    frmQueOptbox* open = nullptr;
-    int closedByCaller = 0;
-};
 
 struct FakeWindows : QuestionWindow, ModeScreenReturn, ReportScreen, ExhibitViewer, DragDropScreen {
     void hideQuestionScreen() override { log.push_back("hide"); }
@@ -107,14 +75,13 @@ protected:
         movie.vars[q::kQuestionIndex] = "3";
     }
     void click(const char* button) { screen.FSCommand(q::kButtonClick, button); }
-    std::size_t records() { return selectAll(ctx.reportDoc, "QuestionBank/History/Test").size(); }
     // What the windows did since the start variables were sent.
     std::vector<std::string> since() {
         return {windows.log.begin() + 1, windows.log.end()};
     }
 
     FakeMovie movie;
-    FakeFinish finish;
+    ScriptedFinish finish;
     FakeWindows windows;
     FakePictures pictures;
     frmQuestion screen{ctx, {&windows, &finish, &windows, &windows, &windows, &windows}};
@@ -186,7 +153,7 @@ TEST_F(QuestionRun, EachReplyEndsTheTestItsWay) {
         movie.log.clear();
         ctx.examClosed = false;
         finish.opened.clear();
-        finish.scripts = {c.option < 0 ? FakeFinish::Script([](frmQueOptbox& d) { d.closeBox(); }) : FakeFinish::choose(c.option)};
+        finish.options = {c.option};
         click(c.timeOver ? q::kTimeOverTest : q::kCmdFinish);
         ASSERT_EQ(finish.opened.size(), 1u);
         EXPECT_EQ(finish.opened[0].timeOver, c.timeOver) << "Cancel is disabled after time over only";
@@ -210,7 +177,8 @@ TEST_F(QuestionRun, EachReplyEndsTheTestItsWay) {
 
 TEST_F(QuestionRun, TimeOverInsideAnOpenFinishDialogReplacesItAndEndsTheTestOnce) {
     // The learner sits in the finish dialog when the clock runs out.
-    finish.scripts = {[this](frmQueOptbox&) { click(q::kTimeOverTest); }, FakeFinish::choose(0)};
+    finish.options = {ScriptedFinish::kCloseBox, 0};
+    finish.during = [this] { click(q::kTimeOverTest); };
     click(q::kCmdFinish);
     EXPECT_EQ(finish.closedByCaller, 1);
     ASSERT_EQ(finish.opened.size(), 2u);
@@ -221,7 +189,7 @@ TEST_F(QuestionRun, TimeOverInsideAnOpenFinishDialogReplacesItAndEndsTheTestOnce
 }
 
 TEST_F(QuestionRun, AClosedTestIgnoresTimeOverButTheDragDropScreenStillCloses) {
-    finish.scripts = {FakeFinish::choose(3)};
+    finish.options = {3};
     click(q::kCmdFinish);
     windows.dragDropLoaded = true;
     click(q::kTimeOverTest);
@@ -231,7 +199,7 @@ TEST_F(QuestionRun, AClosedTestIgnoresTimeOverButTheDragDropScreenStillCloses) {
 
 TEST_F(QuestionRun, OkWithoutAChoiceNeverRepeatsAnEarlierReply) {
     screen.iReply = "score";  // left from the test before
-    finish.scripts = {[](frmQueOptbox& d) { d.cmdYes(); }};
+    finish.options = {ScriptedFinish::kOkWithoutChoice};
     click(q::kCmdFinish);
     EXPECT_EQ(records(), 0u);
     EXPECT_FALSE(ctx.examClosed);
@@ -243,7 +211,7 @@ TEST_F(QuestionRun, APlayedTestThatDoesNotParseStaysOnScreen) {
     for (int option : {0, 1, 2}) {
         SCOPED_TRACE(option);
         host.messages.shown.clear();
-        finish.scripts = {FakeFinish::choose(option)};
+        finish.options = {option};
         click(q::kCmdFinish);
         EXPECT_FALSE(host.messages.shown.empty()) << "the learner is told";
         EXPECT_FALSE(ctx.examClosed);
@@ -269,7 +237,7 @@ TEST_F(QuestionRun, SaveAndResumeKeepsTheFlagAndTheSavedTestResumesOnce) {
     // The resumed test plays and ends like any other.
     screen.activate(9000);
     movie.vars[q::kQbXml] = xmlText(resumed);
-    finish.scripts = {FakeFinish::choose(0)};
+    finish.options = {0};
     click(q::kTimeOverTest);
     EXPECT_EQ(records(), 1u);
     EXPECT_TRUE(ctx.examClosed);

@@ -94,12 +94,6 @@ protected:
     }
     void command(const std::string& c, const std::string& a = "") { screen.FSCommand(c, a); }
     void click(const std::string& button) { command(rc::command::ButtonClick, button); }
-    std::size_t records() { return selectAll(ctx.reportDoc, "QuestionBank/History/Test").size(); }
-    std::vector<std::string> said() {
-        std::vector<std::string> texts = shownTexts();
-        host.messages.shown.clear();
-        return texts;
-    }
     std::vector<std::string> storedIds() {
         std::vector<std::string> ids;
         pugi::xml_document doc;

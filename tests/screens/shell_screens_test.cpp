@@ -9,6 +9,7 @@
 #include "screens/main_window_contract.h"
 #include "screens/main_window_screen.h"
 #include "support/context_fixture.h"
+#include "support/data_files.h"
 
 #include <optional>
 
@@ -191,9 +192,7 @@ TEST_F(Shell, InstructionDialogStoresTheShowChoice) {
 }
 
 TEST_F(Shell, AboutScreenSendsItsTextsAndHandlesItsButtons) {
-    std::string html = "<html><head></head></html>";
-    ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
-    writeFile(t / "about.wlb", html);
+    writeEnciphered(ctx, t / "about.wlb", "<html><head></head></html>");
     ctx.versionCode = "1.0.0";
     computeScreenScale(ctx);  // the fake screen is 1024 wide
     FakeMovie movie;

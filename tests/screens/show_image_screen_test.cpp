@@ -62,7 +62,6 @@ protected:
         windows.movie = &modeMovie;
     }
     void click(const char* button) { screen.FSCommand(sc::command::ButtonClick, button); }
-    std::size_t records() { return selectAll(ctx.reportDoc, "QuestionBank/History/Test").size(); }
 
     FakeMovie movie;
     FakeMovie modeMovie;

@@ -3,6 +3,7 @@
 #include "core/startup.h"
 #include "core/xml.h"
 #include "support/context_fixture.h"
+#include "support/data_files.h"
 
 using namespace examsim;
 using namespace examsim::test;
@@ -52,9 +53,7 @@ protected:
 }  // namespace
 
 TEST_F(Splash, ASplashMovieThatCannotBeWrittenEndsStartUpThroughTheFatalPath) {
-    std::string html = "<html><head></head></html>";
-    ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
-    writeFile(t / "Splash.wlb", html);
+    writeEnciphered(ctx, t / "Splash.wlb", "<html><head></head></html>");
     std::filesystem::create_directory(t / "tempSwf.swf");
     EXPECT_THROW(splash.load(), ProgramEnded);
     EXPECT_EQ(host.program.endCount, 1);
@@ -65,9 +64,7 @@ TEST_F(Splash, ASplashMovieThatCannotBeWrittenEndsStartUpThroughTheFatalPath) {
 }
 
 TEST_F(Splash, LoadSendsTheProductTextsInOrder) {
-    std::string html = "<html><head></head></html>";
-    ctx.movieCipher.EncryptByte({reinterpret_cast<std::uint8_t*>(html.data()), html.size()}, kPassPhrase);
-    writeFile(t / "Splash.wlb", html);
+    writeEnciphered(ctx, t / "Splash.wlb", "<html><head></head></html>");
     parseXml(ctx.productDoc, "<product><product-name></product-name><version_code>2.1</version_code>"
                              "<version_type>Full Version</version_type></product>");
     host.screen.size = {1280, 1024};
