@@ -128,7 +128,7 @@ TEST(QtiConversion, LomGivesTheDeepestTaxonAndTheDifficultyAsLevel) {
         {"<lom><educational><difficulty><value>medium</value></difficulty></educational></lom>", "", "Intermediate"},
         {"<lom><educational><difficulty><value><langstring>very difficult</langstring></value></difficulty></educational></lom>",
          "", "Expert"},
-        {"<lom><educational><difficulty><value>hard-ish</value></difficulty></educational></lom>", "", ""},
+        {"<lom><educational><difficulty><value>hard-ish</value></difficulty></educational></lom>", "", "hard-ish"},
         {"<m:lom xmlns:m=\"urn:x\"><m:classification><m:taxonPath><m:taxon><m:entry><m:string>Area</m:string></m:entry>"
          "</m:taxon><m:taxon><m:entry><m:string>Network Security</m:string></m:entry></m:taxon></m:taxonPath>"
          "</m:classification></m:lom>",

@@ -47,6 +47,13 @@ const std::vector<Refusal>& refusals() {
              return std::vector<std::string>{(s / "package").string()};
          },
          {"res-gateway", "\"images/router-ports.svg\", which the package does not have"}},
+        {"a difficulty that maps to no level",
+         [](const fs::path& s, const fs::path&) {
+             edited(s / "package", "imsmanifest.xml", "<imsmd:value>easy</imsmd:value>",
+                    "<imsmd:value>hard-ish</imsmd:value>", "imsmanifest.xml");
+             return std::vector<std::string>{(s / "package").string()};
+         },
+         {"item \"pkg-default-gateway\": level \"hard-ish\""}},
         {"an unsupported interaction",
          [](const fs::path& s, const fs::path&) { return asDiagnostic(s / "broken" / "order_interaction.xml"); },
          {"item \"broken-dora-order\"", "orderInteraction"}},

@@ -51,7 +51,8 @@ void place(Question& q, const ImportOptions& o, const std::vector<std::string>& 
     if (q.level.empty())
         throw ItemRefused(itemName(q.identifier) + " has no level: give --level or a LOM difficulty");
     if (!isLevel(q.level))
-        throw ItemRefused(itemName(q.identifier) + ": level \"" + q.level + "\" is not Beginner, Intermediate or Expert");
+        throw ItemRefused(itemName(q.identifier) + ": level \"" + q.level +
+                          "\" is not Beginner, Intermediate or Expert (nor a LOM difficulty that maps to one)");
 }
 
 std::string listed(const std::vector<std::string>& lines) {

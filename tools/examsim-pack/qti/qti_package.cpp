@@ -114,7 +114,11 @@ void readLom(const pugi::xml_node& lom, std::string& objective, std::string& lev
         {"very easy", "Beginner"},  {"easy", "Beginner"},        {"medium", "Intermediate"},
         {"difficult", "Expert"},    {"very difficult", "Expert"}, {"Beginner", "Beginner"},
         {"Intermediate", "Intermediate"}, {"Expert", "Expert"}};
-    if (const auto it = levels.find(d); it != levels.end()) level = it->second;
+    // An unknown difficulty is kept as it is, so the refusal can name it.
+    if (const auto it = levels.find(d); it != levels.end())
+        level = it->second;
+    else if (!d.empty())
+        level = d;
 }
 
 Package openPackage(const fs::path& source, const fs::path& staging) {

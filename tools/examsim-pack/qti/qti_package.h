@@ -22,7 +22,8 @@ Package openPackage(const std::filesystem::path& source, const std::filesystem::
 
 // The objective and level a LOM record gives: the deepest taxon of its first
 // classification, and its difficulty ("very easy" and "easy" are Beginner,
-// "medium" Intermediate, "difficult" and "very difficult" Expert).
+// "medium" Intermediate, "difficult" and "very difficult" Expert; another
+// value is given as it is).
 void readLom(const pugi::xml_node& lom, std::string& objective, std::string& level);
 
 }  // namespace examsim::pack::qti
