@@ -7,6 +7,7 @@
 #include "screens/page_viewers.h"
 
 #include <QWebEnginePage>
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
@@ -39,6 +40,9 @@ protected:
         attempts.append_child("attempt").text().set("T4=D");
         attempts.append_child("attempt").text().set("T1=B");
         report.append_child("marks_scored").text().set("0");
+        for (pugi::xml_node t : item.child("targets").children("target"))
+            places.push_back({t.attribute("x").as_double(), t.attribute("y").as_double(), t.attribute("width").as_double(),
+                              t.attribute("height").as_double()});
         question = xmlText(doc);
         screens.peers.viewers = &viewers;
         screens.onCreated = [this](ShowImageWindow& w) {
@@ -59,6 +63,25 @@ protected:
         return js(w, "Array.prototype.map.call(document.querySelectorAll('#marks li'), function (li) { return li.textContent; })")
             .toStringList();
     }
+    // Each place drawn over the picture, in the picture's own pixels: x, y,
+    // width, height; once the picture has loaded (the question gives no size).
+    std::vector<std::array<double, 4>> placesOnPicture(ShowImageWindow& w) {
+        EXPECT_TRUE(waitUntil([&] { return js(w, "document.getElementById('picture').naturalWidth > 0").toBool(); }));
+        waitUntil([] { return false; }, 200);
+        const QVariantList flat = js(w, R"((function () {
+            var pic = document.getElementById('picture'), box = pic.getBoundingClientRect();
+            var k = box.width / pic.naturalWidth, out = [];
+            document.querySelectorAll('#zones .zone').forEach(function (z) {
+              var r = z.getBoundingClientRect();
+              out.push((r.left - box.left) / k, (r.top - box.top) / k, r.width / k, r.height / k);
+            });
+            return out;
+          })())").toList();
+        std::vector<std::array<double, 4>> out;
+        for (qsizetype i = 0; i + 3 < flat.size(); i += 4)
+            out.push_back({flat[i].toDouble(), flat[i + 1].toDouble(), flat[i + 2].toDouble(), flat[i + 3].toDouble()});
+        return out;
+    }
     // Pictures for a person to look at, when asked for.
     void shot(ShowImageWindow& w, const char* name) {
         const char* dir = std::getenv("EXAMSIM_SHOTS");
@@ -75,6 +98,7 @@ protected:
     Viewers viewers;
     ShowImageScreens screens{a.ctx, *a.web};
     std::string question;
+    std::vector<std::array<double, 4>> places;  // the item's targets
     std::function<void(ShowImageWindow&)> check;
 };
 
@@ -107,4 +131,21 @@ TEST_F(ShowImageOnSample, TheLearnersPlacementThenTheRightOneAndAPrintOfTheQuest
                                          QString::fromUtf8("\u2022Place 3: Frame"), QString::fromUtf8("\u2022Place 4: Bits")}));
     };
     show(false, "Right Answer");
+}
+
+// The sample's pictures give no size of their own: the places still sit where
+// the item puts them on the picture as drawn, in both views.
+TEST_F(ShowImageOnSample, EachPlaceSitsOnThePictureWhereTheItemPutsIt) {
+    ASSERT_EQ(places.size(), 4u);
+    int checked = 0;
+    check = [&](ShowImageWindow& w) {
+        const auto drawn = placesOnPicture(w);
+        ASSERT_EQ(drawn.size(), places.size());
+        for (std::size_t i = 0; i < places.size(); ++i)
+            for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(drawn[i][k], places[i][k], 1.0) << "place " << i << " value " << k;
+        ++checked;
+    };
+    show(true, "User Response");
+    show(false, "Right Answer");
+    EXPECT_EQ(checked, 2);
 }
