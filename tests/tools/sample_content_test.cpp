@@ -146,32 +146,6 @@ private:
     std::vector<Label> labels_;          // the texts of the question's picture
 };
 
-// How a movie judges a fill-in answer: blanks trimmed and collapsed, letter
-// case ignored, against the text and each "|"-separated alternative.
-std::string judged(const std::string& typed) {
-    std::string out;
-    for (char c : typed) {
-        if (c == ' ' || c == '\t') {
-            if (!out.empty() && out.back() != ' ') out += ' ';
-        } else {
-            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-    }
-    if (!out.empty() && out.back() == ' ') out.pop_back();
-    return out;
-}
-
-bool accepts(const pugi::xml_node& answer, const std::string& typed) {
-    std::string forms = textContent(answer) + "|" + answer.attribute("alternatives").value();
-    for (std::size_t from = 0, bar; from <= forms.size(); from = bar + 1) {
-        bar = forms.find('|', from);
-        if (bar == std::string::npos) bar = forms.size();
-        const std::string form = judged(forms.substr(from, bar - from));
-        if (!form.empty() && form == judged(typed)) return true;
-    }
-    return false;
-}
-
 struct Content {
     pugi::xml_document bank, answers, quiz;
     Content() {
@@ -223,33 +197,4 @@ TEST(SampleContent, TestsKindsExhibitsAndQuizMeetTheProductMix) {
     }
     EXPECT_GE(quizItems, 42);
     for (const auto& [objective, n] : perObjective) EXPECT_GE(n, 6) << objective;
-}
-
-// Forms learners type for the right answer are accepted; wrong ones are not.
-TEST(SampleContent, FillInAnswersAcceptThePlausibleForms) {
-    Content c;
-    const auto answerOf = [&](const std::string& id) {
-        if (auto a = c.answers.child("Answers").find_child_by_attribute("Ans", "quid", id.c_str())) return a.child("response");
-        const std::string xpath = "//item[@questionId='" + id + "']/responses/response[@name='answer']";
-        return c.quiz.select_node(xpath.c_str()).node();
-    };
-    const struct {
-        const char* id;
-        const char* typed;
-        bool right;
-    } cases[] = {
-        {"NE-F-009", "1022", true},         {"NE-F-009", "1,022", true},        {"NE-F-009", " 1  022 ", true},
-        {"NE-F-009", "1024", false},        {"NE-F-025", "UDP 67", true},       {"NE-F-025", "udp/67", true},
-        {"NE-F-025", "68", false},          {"NE-F-047", "host", true},         {"NE-F-047", "dig", true},
-        {"NE-F-047", "NSLOOKUP", true},     {"NE-F-047", "ping", false},        {"NE-P1-017", "NTPv4", true},
-        {"NE-P1-017", "ntp", true},         {"NE-P1-017", "SNMP", false},       {"NE-P1-004", "15 links", true},
-        {"NE-P3-011", "15 hops", true},     {"NE-P3-011", "16", false},         {"NE-P2-008", "192.168.0.0 /22", true},
-        {"NE-P2-017", "PTR record", true},  {"NE-Q-005", "four pairs", true},   {"NE-Q-023", "TCP 443", true},
-        {"NE-Q-023", "80", false},
-    };
-    for (const auto& k : cases) {
-        const pugi::xml_node answer = answerOf(k.id);
-        ASSERT_TRUE(answer) << k.id;
-        EXPECT_EQ(accepts(answer, k.typed), k.right) << k.id << " \"" << k.typed << "\"";
-    }
 }
