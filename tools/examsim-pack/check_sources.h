@@ -1,6 +1,7 @@
 #pragma once
-#include "check.h"
+#include "finding.h"
 
+#include <filesystem>
 #include <map>
 #include <pugixml.hpp>
 #include <set>

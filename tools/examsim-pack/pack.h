@@ -1,14 +1,11 @@
 #pragma once
+#include "pack_error.h"
+
 #include <filesystem>
 #include <ostream>
 #include <string>
 
 namespace examsim::pack {
-
-// Thrown for input the tool refuses; the message is shown as it is.
-struct PackError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 void encipher(const std::filesystem::path& plain, const std::filesystem::path& container);
 void decipher(const std::filesystem::path& container, const std::filesystem::path& plain);

@@ -1,7 +1,7 @@
 #include "page_includes.h"
 
 #include "core/file_io.h"
-#include "pack.h"
+#include "pack_error.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "product_sources.h"
 
-#include "pack.h"
+#include "pack_error.h"
 
 #include "core/atomic_file.h"
 #include "core/file_io.h"

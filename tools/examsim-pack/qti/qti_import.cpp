@@ -1,7 +1,7 @@
 #include "qti_import.h"
 
 #include "check.h"
-#include "pack.h"
+#include "pack_error.h"
 #include "product_sources.h"
 #include "qti_package.h"
 #include "qti_picture.h"

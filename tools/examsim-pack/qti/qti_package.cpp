@@ -2,7 +2,7 @@
 
 #include "qti_picture.h"
 #include "qti_xml.h"
-#include "pack.h"
+#include "pack_error.h"
 
 #include "update/archive_install.h"
 
