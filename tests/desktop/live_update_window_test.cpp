@@ -1,5 +1,5 @@
 #include "core/xml.h"
-#include "desktop/app/update_host.h"
+#include "desktop/app/update_services.h"
 #include "desktop/movie/movie_player.h"
 #include "desktop/screens/live_update_window.h"
 #include "engine_support.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "desktop/app/update_host.h"
+#include "desktop/app/update_services.h"
 #include "screens/live_update.h"
 #include "screens/update_check.h"
 

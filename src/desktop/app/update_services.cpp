@@ -1,4 +1,4 @@
-#include "desktop/app/update_host.h"
+#include "desktop/app/update_services.h"
 
 #include "core/app_paths.h"
 
