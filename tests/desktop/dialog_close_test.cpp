@@ -48,6 +48,7 @@ TEST(DialogClose, FinishDialogClosedWithoutAnAnswerGoesBackToTheTestAfterATimeOv
             FinishDialogWindow dialog(parent, {.recordableResult = true, .timeOver = timeOver});
             whenShown("frmQueOptbox", [&](QWidget& w) {
                 dialog.option(0)->setChecked(true);
+                keepShot(&w, timeOver ? "finish-time-over" : "finish");
                 closeBy(w, way);
             });
             dialog.exec();
@@ -68,6 +69,7 @@ TEST(DialogClose, ExitConfirmationClosedWithoutAnAnswerSaysNoAndKeepsTheProgram)
         whenShown("frmMsg", [&](QWidget& w) {
             auto* dialog = qobject_cast<ExitDialog*>(&w);
             ASSERT_NE(dialog, nullptr);
+            keepShot(&w, "exit");
             closeBy(w, way);
             saidNo = dialog->logic().closed();
         });
@@ -85,6 +87,7 @@ TEST(DialogClose, ObjectiveGridClosedWithoutAnAnswerCancelsAndStartsNothing) {
         ASSERT_TRUE(grid.openPage());
         whenShown("frmPGrid", [&](QWidget& w) {
             focusPage(grid.web());
+            keepShot(&w, "objective-grid");
             closeBy(w, way);
         });
         grid.exec();

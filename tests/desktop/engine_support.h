@@ -10,6 +10,7 @@
 #include <string>
 
 class QWebEnginePage;
+class QWidget;
 
 namespace examsim::test {
 
@@ -21,6 +22,10 @@ QVariant evaluate(QWebEnginePage* page, const QString& script);
 
 // Writes a movie as the authoring tool stores it: runtime inlined, Windows-1252, enciphered.
 void writeMovie(const std::filesystem::path& file, const std::string& html);
+
+// Saves a picture of the window as DIR/NAME.png when EXAMSIM_SHOTS=DIR is set,
+// for a person to look at; does nothing otherwise.
+void keepShot(QWidget* window, const char* name);
 
 // The source folder of the project.
 std::filesystem::path sourceDir();

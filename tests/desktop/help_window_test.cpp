@@ -138,6 +138,7 @@ TEST(HelpWindow, TheSampleProductsHelpHasItsContents) {
     EXPECT_EQ(tree->topLevelItemCount(), 4);
     ASSERT_NE(entry(tree, "Scoring and reports"), nullptr);
     EXPECT_TRUE(waitUntil([&] { return tree->currentItem() == entry(tree, "Question types"); }));
+    keepShot(&help, "help");
 }
 
 TEST(HelpWindow, OpensInTheMiddleOfTheWindowThatAsked) {

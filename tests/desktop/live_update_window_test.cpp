@@ -66,6 +66,7 @@ protected:
 };
 
 TEST_F(LiveUpdateOnEngine, TheKeyboardRunsAnUpdateToTheInstaller) {
+    keepShot(w.get(), "live-update");
     const std::string patch = "PK\x03\x04" + std::string(2 * 1024 * 1024, 'u');
     writeFile(server.folder() / "patch.zip", patch);
     EXPECT_EQ(js(page(), "String(document.getElementById('chkUpdate').checked)"), "true") << "the product's choice";

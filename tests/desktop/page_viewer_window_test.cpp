@@ -70,6 +70,7 @@ TEST_F(Viewers, ThePrintableReportShowsThePrintHintAndPrintsOnlyOnYes) {
     EXPECT_EQ(w->copyright()->text().toStdString(), kCopyrightLine);
     ASSERT_TRUE(waitUntil([&] { return !std::filesystem::exists(report); })) << "deleted once the browser has read it";
     EXPECT_TRUE(shownText(w->web()).contains("Network Essentials"));
+    keepShot(w, "print-viewer");
     ASSERT_TRUE(keysBringTheHint(w->web(), a.host.messages));
 
     std::vector<bool> printed;
@@ -103,6 +104,7 @@ TEST_F(Viewers, TheHtmlViewerShowsEncipheredPagesAndHintsOnAllButTheTips) {
     ASSERT_TRUE(waitUntil([&] { return read; }));
     EXPECT_FALSE(std::filesystem::exists(plain)) << "the plain copy goes once the page is read";
     EXPECT_FALSE(shownText(tips->web()).isEmpty());
+    keepShot(tips, "tips-viewer");
     EXPECT_TRUE(std::filesystem::exists(a.app / "Database" / "TTips.wlb"));
     EXPECT_FALSE(keysBringTheHint(tips->web(), a.host.messages, 3000));
     tips->cmdOk()->click();
@@ -111,6 +113,7 @@ TEST_F(Viewers, TheHtmlViewerShowsEncipheredPagesAndHintsOnAllButTheTips) {
     ASSERT_TRUE(notes->openPage());
     notes->show();
     EXPECT_FALSE(shownText(notes->web()).isEmpty());
+    keepShot(notes, "notes-viewer");
     EXPECT_TRUE(keysBringTheHint(notes->web(), a.host.messages));
     notes->close();
     EXPECT_FALSE(std::filesystem::exists(plain));

@@ -70,6 +70,7 @@ TEST_F(Instructions, WindowShowsThePageAndOkStoresTheTickedChoice) {
     w.show();
     ASSERT_TRUE(waitUntil([&] { return w.web()->page()->title() == "Test Instructions"; }));
     EXPECT_EQ(w.chkDontshow()->text(), " Don't show Exam Instructions again");
+    keepShot(&w, "instructions");
     main.instructionCancelled = true;  // left over from an earlier Cancel
     w.chkDontshow()->setChecked(true);
     w.cmdOk()->click();
