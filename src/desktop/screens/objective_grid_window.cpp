@@ -9,9 +9,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWebEngineScript>
 #include <QWebEngineView>
+#include <algorithm>
 
 namespace examsim {
 namespace {
@@ -25,6 +27,9 @@ constexpr const char* kReadForm = R"((function () {
   document.querySelectorAll('input[type=text], input[type=number], input:not([type])').forEach(function (t) { if (t.id) r.texts[t.id] = t.value; });
   return JSON.stringify(r);
 })())";
+
+// The form's own height: the page's root box, which no viewport stretches.
+constexpr const char* kFormHeight = "Math.ceil(document.documentElement.getBoundingClientRect().height)";
 
 class FormSnapshot : public GridForm {
 public:
@@ -64,6 +69,11 @@ ObjectiveGridWindow::ObjectiveGridWindow(AppContext& ctx, WebEnvironment& web, T
     buttons->addWidget(cancel_);
     layout->addLayout(buttons);
     connect(start_, &QPushButton::clicked, this, &ObjectiveGridWindow::start);
+    connect(web_, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (!ok) return;
+        web_->page()->runJavaScript(kFormHeight, QWebEngineScript::ApplicationWorld,
+                                    [this](const QVariant& height) { fitToForm(height.toInt()); });
+    });
     connect(reset_, &QPushButton::clicked, this, [this] {
         if (logic_.cmd_reset()) showPage();
     });
@@ -82,6 +92,21 @@ void ObjectiveGridWindow::showPage() {
     QUrl url = appUrl(ctx_.paths, ctx_.paths.resolve("\\Database\\grid.html"));
     url.setQuery(QString::number(QDateTime::currentMSecsSinceEpoch()));
     web_->setUrl(url);
+}
+
+// The product's form decides the height: no empty band under a short form, no
+// scroll bar over a long one while the screen has room. The dialog keeps its middle.
+void ObjectiveGridWindow::fitToForm(int formHeight) {
+    if (formHeight <= 0) return;
+    const int frame = frameGeometry().height() - height();
+    const QScreen* shownOn = screen();
+    const int room = shownOn ? shownOn->availableGeometry().height() - frame : height();
+    const int least = minimumSizeHint().height();
+    const int wanted = std::clamp(height() - web_->height() + formHeight, least, std::max(least, room));
+    if (wanted == height()) return;
+    const int moved = (height() - wanted) / 2;
+    resize(width(), wanted);
+    if (isVisible()) move(x(), std::max(shownOn ? shownOn->availableGeometry().top() : 0, y() + moved));
 }
 
 void ObjectiveGridWindow::start() {

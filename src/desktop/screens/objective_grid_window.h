@@ -36,6 +36,7 @@ signals:
 private:
     void start();
     void showPage();
+    void fitToForm(int formHeight);
 
     AppContext& ctx_;
     frmPGrid logic_;
