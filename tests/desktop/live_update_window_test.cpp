@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace examsim;
@@ -82,6 +83,28 @@ TEST_F(LiveUpdateOnEngine, TheKeyboardRunsAnUpdateToTheInstaller) {
     ASSERT_EQ(e.host.messages.shown.size(), 1u);
     EXPECT_EQ(e.host.messages.shown[0].text, "si9");
     EXPECT_EQ(server.requests().size(), 2u);
+}
+
+// The window is as tall as its tallest page needs: each page shows whole (the
+// movie clips what overflows) and none leaves an empty band under it.
+TEST_F(LiveUpdateOnEngine, EachPageFitsTheWindowWithoutAnEmptyBand) {
+    int tallest = 0;
+    for (int frame : lu::kFrames) {
+        w->player().GotoFrame(frame);
+        int bottom = 0;
+        ASSERT_TRUE(waitUntil([&] {
+            bottom = js(page(), QString("var s = document.querySelector('section[data-frame=\"%1\"]');"
+                                        "s && s.offsetParent ? String(Math.ceil(s.getBoundingClientRect().bottom)) : '0'")
+                                    .arg(frame))
+                         .toInt();
+            return bottom > 0;
+        }, 5000)) << frame;
+        const int height = js(page(), "String(innerHeight)").toInt();
+        EXPECT_LE(bottom, height) << "page " << frame << " is cut off";
+        tallest = std::max(tallest, bottom);
+    }
+    const int height = js(page(), "String(innerHeight)").toInt();
+    EXPECT_LE(height - tallest, 24) << height - tallest << " px empty under the tallest page";
 }
 
 // The page's Cancel stops the transfer under way; the window stays, on the

@@ -18,7 +18,8 @@ LiveUpdateWindow::LiveUpdateWindow(AppContext& ctx, WebEnvironment& web, LiveUpd
     player().setCommandHandler([this](const std::string& c, const std::string& a) {
         QMetaObject::invokeMethod(this, [this, c, a] { logic_.FSCommand(c, a); }, Qt::QueuedConnection);
     });
-    resizeByScales(560, 380);
+    // As tall as its tallest page needs, with no empty band under it.
+    resizeByScales(560, 312);
     logic_.load();
 }
 
