@@ -49,6 +49,7 @@ TEST_F(AboutOnSample, TheCloseButtonIsReachedByKeyboardAndShowsItsFocus) {
     bool reached = false;
     whenShown(about_contract::kScreen, [&](QWidget& w) {
         ASSERT_TRUE(waitUntil([&] { return about.player().isDrawn(); }));
+        keepShot(&w, "about");
         for (int tab = 0; tab < 8 && !reached; ++tab) {
             pressKey(w, Qt::Key_Tab);
             waitUntil([&] { return !js(about, kActive).isEmpty(); }, 500);
@@ -68,4 +69,35 @@ TEST_F(AboutOnSample, TheCloseButtonIsReachedByKeyboardAndShowsItsFocus) {
     about.exec();
     EXPECT_TRUE(reached);
     EXPECT_FALSE(about.isVisible());
+}
+
+// A publisher or support line the product leaves out is not shown as a bare label.
+TEST(AboutLines, OnlyThePublisherAndSupportLinesTheProductGivesAreShown) {
+    const struct {
+        const char* screen;
+        const char* shown;
+    } cases[] = {
+        {"<screen name='about'><company_link uri='https://example.org/'/><email_text uri='support@example.org'/></screen>",
+         "Publisher|Support"},
+        {"<screen name='about'><email_text uri='support@example.org'/></screen>", "Support"},
+        {"<screen name='about'><company_link uri='https://example.org/'/></screen>", "Publisher"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        Engine e;
+        parseXml(e.ctx.productDoc, std::string("<product><product-name>Network Essentials</product-name>") + c.screen + "</product>");
+        writeMovie(e.folder / "about.wlb", sampleMovie("about"));
+        AboutWindow about(e.ctx, e.web);
+        about.show();
+        ASSERT_TRUE(waitUntil([&] { return about.player().isDrawn(); }));
+        const auto shown = [&] {
+            return evaluate(about.player().page(), "Array.from(document.querySelectorAll('dt'))"
+                                                   ".filter(function (d) { return d.offsetParent !== null; })"
+                                                   ".map(function (d) { return d.textContent; }).join('|')")
+                .toString()
+                .toStdString();
+        };
+        waitUntil([&] { return shown() == c.shown; }, 3000);  // the product's values come after the first drawing
+        EXPECT_EQ(shown(), c.shown) << c.screen;
+    }
 }
