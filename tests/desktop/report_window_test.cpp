@@ -189,6 +189,7 @@ TEST_F(ReportWindowTest, ThreeChosenQuestionsPrintThroughTheStylesheetToAPdf) {
     QObject::connect(report, &ReportScreenWindow::printViewerShown, [&viewer](PrintWindow* v) { viewer = v; });
     click("btnPrintChosen");
     ASSERT_TRUE(waitUntil([&] { return viewer != nullptr; }));
+    EXPECT_EQ(viewer->windowTitle().toStdString(), "Test Report");
     ASSERT_TRUE(waitUntil([&] { return !std::filesystem::exists(currentTestFilePath(a.ctx)); }))
         << "the printable report goes once the viewer has read it";
     QString shown;
@@ -196,12 +197,18 @@ TEST_F(ReportWindowTest, ThreeChosenQuestionsPrintThroughTheStylesheetToAPdf) {
         shown = evaluate(viewer->web()->page(), "document.body ? document.body.innerText : ''").toString();
         return shown.contains("Test Report");
     })) << "rendered through print.xsl: " << shown.toStdString();
+    // On the screen the report keeps off the window's edges, and an explanation
+    // starts on its own line, with no blank line before it.
+    EXPECT_GE(evaluate(viewer->web()->page(), "document.querySelector('h1').getBoundingClientRect().left").toInt(), 12);
+    EXPECT_TRUE(evaluate(viewer->web()->page(), "document.querySelector('.explanation').innerText.indexOf('Explanation.') === 0")
+                    .toBool());
+    keepShot(viewer, "report-print-viewer");
 
     bool saved = false, done = false;
     QObject::connect(viewer, &PageViewerWindow::pdfSaved, [&](bool ok) { saved = ok, done = true; });
     // Save as PDF through its save dialog: the learner takes the name it
     // proposes, in a folder of their own.
-    const auto pdf = a.folder / "Report.pdf";
+    const auto pdf = a.folder / "Test Report.pdf";
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

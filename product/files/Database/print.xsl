@@ -1,7 +1,8 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!-- Renders a printable report (a Test with its items) for A4 paper. -->
 <xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
-  <xsl:output method="html" encoding="UTF-8" indent="yes"/>
+  <!-- No indenting: it would add blank lines to the pre-wrapped texts. -->
+  <xsl:output method="html" encoding="UTF-8" indent="no"/>
 
   <xsl:template match="/">
     <html lang="en">
@@ -10,6 +11,7 @@
         <title>Network Essentials - Printable Report</title>
         <style>
           @page { size: A4; margin: 18mm 16mm; }
+          @media screen { body { padding: 16px 24px; } }
           body { font-family: "DejaVu Sans", Verdana, Arial, sans-serif; font-size: 10.5pt; line-height: 1.4; color: #000; margin: 0; }
           h1 { font-size: 16pt; margin: 0 0 2mm; color: #17456e; }
           .sub { color: #444; margin-bottom: 5mm; }

@@ -73,7 +73,8 @@ void ReportScreenWindow::closePrintableReport() {
 }
 
 void ReportScreenWindow::showPrintableReport() {
-    auto* viewer = new PrintWindow(ctx_, web_, currentTestFilePath(ctx_), "", true, window());
+    // Named, so its window has a title and a saved PDF a proposed name.
+    auto* viewer = new PrintWindow(ctx_, web_, currentTestFilePath(ctx_), "Test Report", true, window());
     if (!viewer->openPage()) {
         viewer->deleteLater();
         return;
