@@ -186,12 +186,14 @@ TEST_F(QuestionWindowTest, ExhibitsOpenOneAtATimeAndAPathWithoutAPictureSaysSo) 
     ExhibitWindow* first = run.exhibits().current();
     EXPECT_TRUE(first->showsPicture());
     EXPECT_EQ(first->view()->url().path(), "/Database/images/ports.svg");
+    keepShot(first, "exhibit");
     QPointer<ExhibitWindow> firstAlive(first);
     js("document.getElementById('btnExhibit').click()");
     ASSERT_TRUE(waitUntil([&] { return firstAlive.isNull() && run.exhibits().current(); })) << "one viewer at a time";
     run.exhibits().closeExhibit();
     run.exhibits().showExhibit("no-dollar-here", "Image Exhibit");
     EXPECT_FALSE(run.exhibits().current()->showsPicture());
+    keepShot(run.exhibits().current(), "exhibit-without-picture");
     EXPECT_EQ(run.exhibits().current()->closeButton()->objectName(), "cmd_close");
     run.exhibits().current()->closeButton()->click();
     EXPECT_TRUE(waitUntil([&] { return run.exhibits().current() == nullptr; }));
