@@ -264,6 +264,7 @@ TEST(ModeWindowOnSecondProduct, ObjectiveNamesWithAnyCharacterAndFourPracticeTes
     ASSERT_TRUE(waitUntil([&] { return w.player().FrameNum() == 5; }));
     js(page, "document.querySelector('#quizTopics input[data-topic=\"Models & Media\"]').click()");
     ASSERT_TRUE(waitUntil([&] { return js(page, "document.getElementById('quizCount').textContent").toInt() > 0; }));
+    keepShot(&w, "second-product-quiz");
 
     // The grid finds its controls by ids made of those names.
     ObjectiveGridWindow grid(a.ctx, *a.web, w.logic());
@@ -271,6 +272,7 @@ TEST(ModeWindowOnSecondProduct, ObjectiveNamesWithAnyCharacterAndFourPracticeTes
     grid.show();
     QWebEnginePage* form = grid.web()->page();
     ASSERT_TRUE(waitUntil([&] { return js(form, "document.readyState") == "complete" && js(form, "document.title") != ""; }));
+    keepShot(&grid, "second-product-grid");
     for (const char* topic : {"Models & Media", "Learner's Security", "Wireless \xE2\x80\x93 Wide Area"}) {
         const QString id = QString::fromUtf8(topic).replace("'", "\\'");
         js(form, "document.getElementById('" + id + "_chk').checked = true;"

@@ -98,6 +98,7 @@ void ObjectiveGridWindow::showPage() {
 // scroll bar over a long one while the screen has room. The dialog keeps its middle.
 void ObjectiveGridWindow::fitToForm(int formHeight) {
     if (formHeight <= 0) return;
+    layout()->activate();  // the page's height is known even before the dialog is shown
     const int frame = frameGeometry().height() - height();
     const QScreen* shownOn = screen();
     const int room = shownOn ? shownOn->availableGeometry().height() - frame : height();
