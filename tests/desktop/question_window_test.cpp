@@ -185,7 +185,16 @@ TEST_F(QuestionWindowTest, ExhibitsOpenOneAtATimeAndAPathWithoutAPictureSaysSo) 
     ASSERT_TRUE(waitUntil([&] { return run.exhibits().current() != nullptr; }));
     ExhibitWindow* first = run.exhibits().current();
     EXPECT_TRUE(first->showsPicture());
-    EXPECT_EQ(first->view()->url().path(), "/Database/images/ports.svg");
+    waitUntil([&] { return !first->view()->url().isEmpty(); }, 5000);
+    EXPECT_EQ(first->view()->url().path(), "/Database/images/ports.svg") << first->view()->url().toString().left(80).toStdString();
+    // The picture is drawn, in the middle of the window.
+    QWebEnginePage* shown = first->view()->page();
+    EXPECT_TRUE(waitUntil([&] {
+        return evaluate(shown, "var i = document.images[0]; !!i && i.complete && i.naturalWidth === 40 && "
+                               "Math.abs(i.getBoundingClientRect().left + i.getBoundingClientRect().width / 2 - innerWidth / 2) <= 1 && "
+                               "Math.abs(i.getBoundingClientRect().top + i.getBoundingClientRect().height / 2 - innerHeight / 2) <= 1")
+            .toBool();
+    }, 5000));
     keepShot(first, "exhibit");
     QPointer<ExhibitWindow> firstAlive(first);
     js("document.getElementById('btnExhibit').click()");

@@ -19,6 +19,17 @@ const char* kNoPicture =
     "height:90vh;margin:0;color:#38505f;background:#f4f7fa}div{text-align:center}"
     "</style></head><body><div><h2>No picture</h2><p>This exhibit names no picture to show.</p></div></body></html>";
 
+// The picture in the middle of the window, made smaller when it does not fit;
+// a picture opened on its own would sit in a corner.
+QString picturePage(const QUrl& picture, const std::string& caption) {
+    return QString("<!DOCTYPE html><html><head><meta charset='utf-8'><style>"
+                   "html,body{margin:0;height:100%;background:#f4f7fa}"
+                   "body{display:flex;align-items:center;justify-content:center}"
+                   "img{max-width:100%;max-height:100%;object-fit:contain}"
+                   "</style></head><body><img alt='%1' src='%2'></body></html>")
+        .arg(QString::fromStdString(caption).toHtmlEscaped(), picture.toString(QUrl::FullyEncoded).toHtmlEscaped());
+}
+
 }  // namespace
 
 ExhibitWindow::ExhibitWindow(AppContext& ctx, WebEnvironment& web, const std::string& picturePath,
@@ -40,7 +51,7 @@ ExhibitWindow::ExhibitWindow(AppContext& ctx, WebEnvironment& web, const std::st
     setWindowTitle(QString::fromStdString(logic_.caption));
     showsPicture_ = picture.has_value();
     if (picture)
-        view_->setUrl(appUrl(ctx.paths, *picture));
+        view_->setHtml(picturePage(appUrl(ctx.paths, *picture), logic_.caption), appUrl(ctx.paths, *picture));
     else
         view_->setHtml(kNoPicture);
     resize(720, 560);
