@@ -6,30 +6,23 @@ namespace examsim {
 
 namespace {
 
-// The code point of one UTF-8 sequence; 0 when the sequence is broken.
-unsigned codePoint(std::string_view ch) {
-    const auto lead = static_cast<unsigned char>(ch[0]);
-    const std::size_t n = ch.size();
-    const std::size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    unsigned cp = n == 2 ? lead & 0x1Fu : n == 3 ? lead & 0x0Fu : lead & 0x07u;
-    if (n != want || lead < 0xC2 || lead > 0xF4) return 0;
-    for (std::size_t k = 1; k < n; ++k) {
-        const auto c = static_cast<unsigned char>(ch[k]);
-        if ((c & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (c & 0x3Fu);
-    }
-    const bool overlong = (n == 3 && cp < 0x800) || (n == 4 && cp < 0x10000);
-    const bool unallowed = cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) || cp == 0xFFFE || cp == 0xFFFF;
-    return overlong || unallowed ? 0 : cp;
-}
-
-// The bytes of the sequence starting at `at`: its lead and the continuation
-// bytes that follow, no more than the lead announces.
-std::string_view sequenceAt(std::string_view text, std::size_t at) {
+// The UTF-8 sequence that starts at `at`: its lead and the continuation bytes
+// that follow, no more than the lead announces. `cp` is its code point, or 0
+// when the sequence is broken or names no character XML allows.
+std::string_view sequenceAt(std::string_view text, std::size_t at, unsigned& cp) {
     const auto lead = static_cast<unsigned char>(text[at]);
     const std::size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    cp = want == 2 ? lead & 0x1Fu : want == 3 ? lead & 0x0Fu : lead & 0x07u;
     std::size_t n = 1;
-    while (n < want && at + n < text.size() && (static_cast<unsigned char>(text[at + n]) & 0xC0) == 0x80) ++n;
+    for (; n < want && at + n < text.size(); ++n) {
+        const auto c = static_cast<unsigned char>(text[at + n]);
+        if ((c & 0xC0) != 0x80) break;
+        cp = (cp << 6) | (c & 0x3Fu);
+    }
+    const bool broken = n != want || want == 1 || lead < 0xC2 || lead > 0xF4;
+    const bool overlong = (n == 3 && cp < 0x800) || (n == 4 && cp < 0x10000);
+    const bool unallowed = cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) || cp == 0xFFFE || cp == 0xFFFF;
+    if (broken || overlong || unallowed) cp = 0;
     return text.substr(at, n);
 }
 
@@ -47,11 +40,12 @@ std::string referencedForCodePage(std::string_view xml) {
     while (i < xml.size()) {
         const auto c = static_cast<unsigned char>(xml[i]);
         if (c >= 0x80) {
-            const std::string_view ch = sequenceAt(xml, i);
+            unsigned cp = 0;
+            const std::string_view ch = sequenceAt(xml, i, cp);
             i += ch.size();
             if (utf8ToCp1252(ch, probe))
                 out.append(ch);
-            else if (const unsigned cp = codePoint(ch); cp && (part == Part::Text || part == Part::Value))
+            else if (cp && (part == Part::Text || part == Part::Value))
                 out.append("&#").append(std::to_string(cp)).push_back(';');
             continue;
         }
